@@ -1,0 +1,127 @@
+#include "engine/calendar.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "engine/angles.h"
+#include "engine/constants.h"
+
+namespace zkc {
+namespace {
+
+constexpr std::int64_t kMinutesPerDay = 24 * 60;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) {
+        --q;
+    }
+    return q;
+}
+
+// Days since 1970-01-01 of a proleptic Gregorian date; linear in the day, so
+// a day beyond the end of its month simply runs on into the next.
+std::int64_t DaysFromCivil(std::int64_t y, std::int64_t m, std::int64_t d) {
+    y -= m <= 2 ? 1 : 0;
+    const std::int64_t era = FloorDiv(y, 400);
+    const std::int64_t yoe = y - era * 400;
+    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+CalendarMoment CivilFromDays(std::int64_t z) {
+    z += 719468;
+    const std::int64_t era = FloorDiv(z, 146097);
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
+    const std::int64_t m = mp + (mp < 10 ? 3 : -9);
+    const std::int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+    return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d), 0, 0};
+}
+
+}  // namespace
+
+UniversalTimeResult UniversalTime(const ChartInput& input) {
+    const double t = input.Hour + input.Minute / 60.0;
+    double Z = input.ZoneHours + input.ZoneMinutes / 60.0;
+    double L = input.LongitudeDegrees + input.LongitudeMinutes / 60.0;
+    if (input.IsEast) {
+        L = -L;
+    }
+    if (input.IsDaylightSaving) {
+        Z = L < 0 ? Z + 1 : Z - 1;
+    }
+    const double ut = L < 0 ? t - Z : t + Z;
+    return {ut, L};
+}
+
+double SignedLatitude(const ChartInput& input) {
+    const double phi = input.LatitudeDegrees + input.LatitudeMinutes / 60.0;
+    return input.IsSouth ? -phi : phi;
+}
+
+CalendarMoment UniversalMoment(const ChartInput& input) {
+    // The hemisphere test uses the same double L as UniversalTime, so the
+    // whole-minute moment and the fractional UT always agree on the direction.
+    const bool east = UniversalTime(input).L < 0;
+    const std::int64_t local = std::int64_t{input.Hour} * 60 + input.Minute;
+    std::int64_t zone = std::int64_t{input.ZoneHours} * 60 + input.ZoneMinutes;
+    if (input.IsDaylightSaving) {
+        zone += east ? 60 : -60;
+    }
+    const std::int64_t ut = east ? local - zone : local + zone;
+
+    const std::int64_t dayOffset = FloorDiv(ut, kMinutesPerDay);
+    const std::int64_t clock = ut - dayOffset * kMinutesPerDay;
+
+    CalendarMoment moment{input.Year, input.Month, input.Day, 0, 0};
+    if (dayOffset != 0) {
+        // Months outside 1 … 12 never come from the pages; fold them into the
+        // year so that the carry stays defined for any 16-bit input.
+        const std::int64_t monthsFromZero = std::int64_t{input.Month} - 1;
+        const std::int64_t year = input.Year + FloorDiv(monthsFromZero, 12);
+        const std::int64_t month = monthsFromZero - FloorDiv(monthsFromZero, 12) * 12 + 1;
+        moment = CivilFromDays(DaysFromCivil(year, month, input.Day) + dayOffset);
+    }
+    moment.Hour = static_cast<int>(clock / 60);
+    moment.Minute = static_cast<int>(clock % 60);
+    return moment;
+}
+
+double JulianDayNumber(double month, double day, double year) {
+    const double m = month + 12 * (year + 4800) - 3;  // months counted from March −4800
+    double J = std::floor((365 * m + 2 * (m - 12 * std::floor(m / 12)) + 7) / 12) + day +
+               std::floor(m / 48) - 32083;
+    if (J > 2299171) {
+        J = J + std::floor(m / 4800) - std::floor(m / 1200) + 38;
+    }
+    return J;
+}
+
+double CenturiesSince1900(double jdn, double ut) {
+    return ((jdn - kJulianDay1900) + ut / 24 - 0.5) / kDaysPerJulianCentury;
+}
+
+double DayNumber2000(double y, double m, double D, double h, double min) {
+    return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) + std::floor(275 * m / 9) +
+           D - 730531.5 + (h + min / 60) / 24;
+}
+
+double DayNumber2000(const CalendarMoment& utc) {
+    return DayNumber2000(utc.Year, utc.Month, utc.Day, utc.Hour, utc.Minute);
+}
+
+double LocalSiderealDegrees(double T, double ut, double L) {
+    const double lst = 15 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + ut) - L;
+    return SubtractTurnsWhileAtLeast360(lst);
+}
+
+double Obliquity(double T) {
+    return 23.452294 - 0.0130125 * T;
+}
+
+}  // namespace zkc

@@ -1,0 +1,63 @@
+// Calendar and time: from a chart's local date, clock, zone and place to the
+// time quantities every position rule needs.
+#pragma once
+
+#include "engine/chart_input.h"
+
+namespace zkc {
+
+// Universal time of the chart moment and the signed longitude of its place.
+struct UniversalTimeResult {
+    double UT = 0;  // hours of universal time on the *local* civil date; not
+                    // wrapped into 0..24 (−5.5 means 18:30 UT the day before)
+    double L = 0;   // longitude in degrees, west positive, east negative
+};
+
+// A calendar date and clock time to the whole minute.
+struct CalendarMoment {
+    int Year = 0;
+    int Month = 0;  // 1 … 12
+    int Day = 0;
+    int Hour = 0;    // 0 … 23
+    int Minute = 0;  // 0 … 59
+
+    friend bool operator==(const CalendarMoment&, const CalendarMoment&) = default;
+};
+
+// UT and L from the input. The zone fields are magnitudes; the offset points
+// ahead of universal time for eastern places (L < 0) and behind it otherwise
+// (L = 0 counts as west). Daylight saving moves it one hour further ahead.
+UniversalTimeResult UniversalTime(const ChartInput& input);
+
+// Latitude in degrees, north positive.
+double SignedLatitude(const ChartInput& input);
+
+// The chart moment as a universal-time calendar date and clock time. Computed
+// in whole minutes from the integer fields, with carries into day, month and
+// year, so that it is exact: truncating a floating-point UT would put many
+// charts one minute early.
+CalendarMoment UniversalMoment(const ChartInput& input);
+
+// Julian day number of a civil date (the day beginning at the preceding
+// noon), as a whole number held in a double. Dates after 4 October 1582 in the
+// Julian count are taken as Gregorian.
+double JulianDayNumber(double month, double day, double year);
+
+// Julian centuries from JD 2415020.0 (1900 January 0.5) to the moment UT
+// hours after 0:00 of the civil date whose day number is jdn.
+double CenturiesSince1900(double jdn, double ut);
+
+// Days from JD 2451545.0 (2000 January 1, 12:00 UT) to a universal-time
+// calendar date and clock time. Exact from 1 March 1900 to 28 February 2100.
+double DayNumber2000(double year, double month, double day, double hour, double minute);
+double DayNumber2000(const CalendarMoment& utc);
+
+// Local sidereal time in degrees for T (centuries since 1900), UT (hours) and
+// L (degrees, west positive). Reduced below 360; a negative value is left as
+// it is, since only its sine, cosine and tangent are used.
+double LocalSiderealDegrees(double T, double ut, double L);
+
+// Mean obliquity of the ecliptic in degrees, T in centuries since 1900.
+double Obliquity(double T);
+
+}  // namespace zkc

@@ -1,0 +1,4 @@
+# Debian packages, by purpose. Sourced by the other scripts.
+# shellcheck disable=SC2034
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev)
+BENCH_PACKAGES=(libbenchmark-dev valgrind)

@@ -1,0 +1,119 @@
+// Angle helpers: the unit's own arctangent, the one-step and loop reductions.
+#include <QtTest>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+
+#include "engine/angles.h"
+#include "engine/constants.h"
+
+using namespace zkc;
+
+namespace {
+
+// The reductions exactly as the rules state them, as loops.
+double LoopAtLeast360(double x) {
+    while (x >= 360)
+        x -= 360;
+    return x;
+}
+double LoopAbove360(double x) {
+    while (x > 360)
+        x -= 360;
+    return x;
+}
+double LoopNegative(double x) {
+    while (x < 0)
+        x += 360;
+    return x;
+}
+
+bool SameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+}  // namespace
+
+class TestAngles : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void arcTan2_data() {
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("first quadrant") << 1.0 << 1.0 << std::atan(1.0);
+        QTest::newRow("fourth quadrant") << -1.0 << 1.0 << -std::atan(1.0);
+        QTest::newRow("second quadrant") << 1.0 << -1.0 << kPi - std::atan(1.0);
+        QTest::newRow("third quadrant") << -1.0 << -1.0 << -(kPi - std::atan(1.0));
+        QTest::newRow("x = 0, y > 0") << 2.0 << 0.0 << kPi / 2;
+        QTest::newRow("x = 0, y < 0") << -2.0 << 0.0 << -kPi / 2;
+        QTest::newRow("origin") << 0.0 << 0.0 << 0.0;
+        // sign(0) × (π − 0) = 0: the negative x axis gives 0, not π.
+        QTest::newRow("negative x axis") << 0.0 << -3.0 << 0.0;
+    }
+    void arcTan2() {
+        QFETCH(double, y);
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QCOMPARE(ArcTan2(y, x), expected);
+    }
+
+    void normalize360_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("negative, once") << -23.5 << 336.5;
+        QTest::newRow("above 360, once") << 370.0 << 10.0;
+        QTest::newRow("exactly 360 stays") << 360.0 << 360.0;
+        QTest::newRow("not repeated") << 800.0 << 440.0;
+        QTest::newRow("in range") << 12.25 << 12.25;
+    }
+    void normalize360() {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QCOMPARE(Normalize360(x), expected);
+    }
+
+    void normalizeRadians() {
+        QCOMPARE(NormalizeRadians(-1.0), -1.0 + kTwoPi);
+        QCOMPARE(NormalizeRadians(kTwoPi), 0.0);
+        QVERIFY(std::abs(NormalizeRadians(7.0) - (7.0 - kTwoPi)) < 1e-15);
+        QVERIFY(std::abs(NormalizeRadians(-20.0) - (-20.0 + 4 * kTwoPi)) < 1e-14);
+    }
+
+    // The fmod forms must give the very bits the literal loops give, over the
+    // whole range of magnitudes the formulas produce, boundaries included.
+    void reductionsMatchTheLoops() {
+        std::mt19937_64 rng(20261208);
+        std::uniform_real_distribution<double> wide(-2e5, 2e5);
+        std::vector<double> values = {0.0,    -0.0,           360.0,          720.0,
+                                      -360.0, -720.0,         359.9999999999, -1e-300,
+                                      1e-300, 360.0000000001, -1e-17};
+        for (int i = 0; i < 200000; ++i) {
+            values.push_back(wide(rng));
+        }
+        for (int k = -400; k <= 400; ++k) {
+            values.push_back(360.0 * k);
+            values.push_back(std::nextafter(360.0 * k, 1e9));
+            values.push_back(std::nextafter(360.0 * k, -1e9));
+        }
+        for (double x : values) {
+            QVERIFY2(SameBits(SubtractTurnsWhileAtLeast360(x), LoopAtLeast360(x)),
+                     qPrintable(QString::number(x, 'g', 17)));
+            QVERIFY2(SameBits(SubtractTurnsWhileAbove360(x), LoopAbove360(x)),
+                     qPrintable(QString::number(x, 'g', 17)));
+            QVERIFY2(SameBits(AddTurnsWhileNegative(x), LoopNegative(x)),
+                     qPrintable(QString::number(x, 'g', 17)));
+        }
+    }
+
+    void reductionsStopOnInfinity() {
+        QVERIFY(std::isnan(SubtractTurnsWhileAtLeast360(INFINITY)));
+        QVERIFY(std::isnan(AddTurnsWhileNegative(-INFINITY)));
+        QVERIFY(std::isnan(SubtractTurnsWhileAbove360(INFINITY)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAngles)
+#include "tst_angles.moc"

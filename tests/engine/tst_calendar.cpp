@@ -1,0 +1,150 @@
+// Calendar and time: Julian day numbers, universal time and its calendar
+// moment, centuries from 1900, day numbers from 2000, sidereal time.
+#include <QtTest>
+
+#include "chart_inputs.h"
+#include "engine/calendar.h"
+
+using namespace zkc;
+using zkc::test::MakeInput;
+using zkc::test::Place;
+
+class TestCalendar : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void julianDayNumber_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("2000-01-01") << 2000 << 1 << 1 << 2451545.0;
+        QTest::newRow("1899-12-31") << 1899 << 12 << 31 << 2415020.0;
+        QTest::newRow("1970-01-01") << 1970 << 1 << 1 << 2440588.0;
+        QTest::newRow("1582-10-04 Julian") << 1582 << 10 << 4 << 2299160.0;
+        QTest::newRow("1582-10-16 Gregorian") << 1582 << 10 << 16 << 2299162.0;
+        QTest::newRow("1900-03-01") << 1900 << 3 << 1 << 2415080.0;
+        QTest::newRow("1900-02-28 (no leap day)") << 1900 << 2 << 28 << 2415079.0;
+    }
+    void julianDayNumber() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(double, expected);
+        QCOMPARE(JulianDayNumber(month, day, year), expected);
+    }
+
+    void universalTime_data() {
+        QTest::addColumn<ChartInput>("input");
+        QTest::addColumn<double>("ut");
+        const Place east{82, 30, true};
+        const Place west{75, 0, false};
+        const Place greenwich{0, 0, false};
+        QTest::newRow("east 5:30, 01:00") << MakeInput(2000, 1, 1, 1, 0, 5, 30, east) << -4.5;
+        QTest::newRow("east 5:30, 01:00, DST")
+            << MakeInput(2000, 1, 1, 1, 0, 5, 30, east, true) << -5.5;
+        QTest::newRow("west 5:00, 10:00, DST")
+            << MakeInput(2000, 1, 1, 10, 0, 5, 0, west, true) << 14.0;
+        QTest::newRow("longitude 0 counts as west, DST")
+            << MakeInput(2000, 1, 1, 10, 0, 0, 0, greenwich, true) << 9.0;
+        QTest::newRow("west, late evening runs past 24")
+            << MakeInput(2000, 1, 1, 23, 30, 8, 0, west) << 31.5;
+    }
+    void universalTime() {
+        QFETCH(ChartInput, input);
+        QFETCH(double, ut);
+        QCOMPARE(UniversalTime(input).UT, ut);
+    }
+
+    void signedLongitudeAndLatitude() {
+        const ChartInput in = MakeInput(2000, 1, 1, 0, 0, 0, 0, {77, 13, true, 33, 52, true});
+        QCOMPARE(UniversalTime(in).L, -(77 + 13 / 60.0));
+        QCOMPARE(SignedLatitude(in), -(33 + 52 / 60.0));
+    }
+
+    void universalMomentCarries_data() {
+        QTest::addColumn<ChartInput>("input");
+        QTest::addColumn<QString>("expected");
+        const Place east{82, 30, true};
+        const Place west{75, 0, false};
+        QTest::newRow("back into the old year")
+            << MakeInput(2000, 1, 1, 1, 0, 5, 30, east) << "1999-12-31 19:30";
+        QTest::newRow("back over a leap day")
+            << MakeInput(2000, 3, 1, 2, 15, 9, 30, east) << "2000-02-29 16:45";
+        QTest::newRow("back over a common February")
+            << MakeInput(1901, 3, 1, 0, 0, 14, 59, east, true) << "1901-02-28 08:01";
+        QTest::newRow("forward into the new year")
+            << MakeInput(2049, 12, 31, 23, 59, 14, 59, west) << "2050-01-01 14:58";
+        QTest::newRow("forward out of a 30-day month")
+            << MakeInput(1980, 4, 30, 20, 0, 5, 0, west) << "1980-05-01 01:00";
+        QTest::newRow("no carry") << MakeInput(1980, 6, 15, 10, 30, 5, 30, {77, 13, true})
+                                  << "1980-06-15 05:00";
+    }
+    void universalMomentCarries() {
+        QFETCH(ChartInput, input);
+        QFETCH(QString, expected);
+        const CalendarMoment m = UniversalMoment(input);
+        const QString text =
+            QString::asprintf("%04d-%02d-%02d %02d:%02d", m.Year, m.Month, m.Day, m.Hour, m.Minute);
+        QCOMPARE(text, expected);
+    }
+
+    // The whole-minute moment and the fractional UT describe the same
+    // instant: d from the moment equals JDN − 2451545 − 0.5 + UT/24 over every
+    // zone, hemisphere and daylight-saving choice, and the moment is exact
+    // where truncating UT × 60 would lose a minute.
+    void universalMomentAgreesWithUt() {
+        int truncationWouldSlip = 0;
+        for (int year : {1901, 1948, 2000, 2050}) {
+            for (int zoneHours : {0, 5, 9, 14}) {
+                for (int zoneMinutes : {0, 30, 45, 59}) {
+                    for (int minute = 0; minute < 60; minute += 7) {
+                        for (bool east : {false, true}) {
+                            for (bool dst : {false, true}) {
+                                const ChartInput in = MakeInput(year, 3, 1, 0, minute, zoneHours,
+                                                                zoneMinutes, {100, 0, east}, dst);
+                                const UniversalTimeResult ut = UniversalTime(in);
+                                const CalendarMoment m = UniversalMoment(in);
+                                const double viaJdn =
+                                    JulianDayNumber(3, 1, year) - 2451545 - 0.5 + ut.UT / 24;
+                                QVERIFY2(std::abs(DayNumber2000(m) - viaJdn) < 1e-9,
+                                         qPrintable(QString::asprintf("%d %d:%d", year, zoneHours,
+                                                                      zoneMinutes)));
+                                const double minutes = ut.UT * 60;
+                                if (std::trunc(minutes) != std::round(minutes)) {
+                                    ++truncationWouldSlip;
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        QVERIFY(truncationWouldSlip > 0);  // the grid does reach the inexact cases
+    }
+
+    void centuriesAndDayNumber() {
+        QCOMPARE(CenturiesSince1900(2451545, 12), 1.0);
+        QCOMPARE(DayNumber2000(2000, 1, 1, 12, 0), 0.0);
+        QCOMPARE(DayNumber2000(1999, 12, 31, 19, 30), -0.6875);
+        // The eastern example keeps its civil date for T and moves to the
+        // previous UT day for d; both are the same moment.
+        const ChartInput in = MakeInput(2000, 1, 1, 1, 0, 5, 30, {82, 30, true});
+        const double T = CenturiesSince1900(JulianDayNumber(1, 1, 2000), UniversalTime(in).UT);
+        QCOMPARE(DayNumber2000(UniversalMoment(in)), -0.6875);
+        QVERIFY(std::abs((T - 1.0) * 36525 - -0.6875) < 1e-9);
+    }
+
+    void siderealTimeAndObliquity() {
+        const double T = CenturiesSince1900(2451545, 0);
+        QVERIFY(std::abs(LocalSiderealDegrees(T, 0, 0) - 99.968) < 5e-4);
+        // Only the upper end is reduced: far west at an early sidereal hour
+        // stays negative.
+        QVERIFY(LocalSiderealDegrees(0, 0, 179) < 0);
+        QVERIFY(LocalSiderealDegrees(1.5, 23, -180) < 360);
+        QCOMPARE(Obliquity(0), 23.452294);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalendar)
+#include "tst_calendar.moc"
