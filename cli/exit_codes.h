@@ -1,0 +1,11 @@
+// Exit statuses of kotachakra-cli.
+#pragma once
+
+namespace zkc::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 2;   // the input was refused (message on standard error)
+inline constexpr int kExitUsage = 64;    // the command line itself is wrong
+inline constexpr int kExitNoInput = 66;  // the input file cannot be read
+
+}  // namespace zkc::cli

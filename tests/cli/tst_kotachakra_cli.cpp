@@ -1,0 +1,244 @@
+// kotachakra-cli end to end: complete readings against golden files checked
+// by hand, both input styles, the JSON output, and every refusal.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Cli(const QStringList& args, const QByteArray& input = {}) {
+    QProcess p;
+    p.start(KOTACHAKRA_CLI, args);
+    if (!p.waitForStarted()) {
+        return {};
+    }
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString Golden(const QString& name) {
+    return QString(GOLDEN_DIR) + "/" + name;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QJsonObject WorkedValues() {
+    return QJsonDocument::fromJson(ReadFile(Golden("worked-values.json"))).object();
+}
+
+// The worked-values document with fields of one page replaced (or removed,
+// for an undefined value).
+QByteArray WithFields(const char* page, const QVariantMap& changes) {
+    QJsonObject root = WorkedValues();
+    QJsonObject details = root[page].toObject();
+    for (auto it = changes.begin(); it != changes.end(); ++it) {
+        if (!it.value().isValid()) {
+            details.remove(it.key());
+        } else {
+            details[it.key()] = QJsonValue::fromVariant(it.value());
+        }
+    }
+    root[page] = details;
+    return QJsonDocument(root).toJson();
+}
+
+QByteArray WithField(const char* page, const char* field, const QVariant& value) {
+    return WithFields(page, {{field, value}});
+}
+
+// The worked-values reading as options.
+QStringList WorkedValueOptions() {
+    return {"--name",         "Ravi Kumar",   "--birth-date", "2000-01-01",  "--birth-time",
+            "12:00",          "--birth-zone", "0:00",         "--birth-lon", "0:00W",
+            "--birth-lat",    "51:30N",       "--birth-city", "London",      "--birth-country",
+            "United Kingdom", "--day-date",   "1980-06-15",   "--day-time",  "10:30",
+            "--day-zone",     "5:30",         "--day-lon",    "77:13E",      "--day-lat",
+            "28:39N",         "--day-city",   "New Delhi",    "--day-state", "Delhi",
+            "--day-country",  "India"};
+}
+
+QStringList Replaced(QStringList args, const QString& option, const QString& value) {
+    const auto i = args.indexOf(option);
+    if (value.isNull()) {
+        args.remove(i, 2);
+    } else {
+        args[i + 1] = value;
+    }
+    return args;
+}
+
+}  // namespace
+
+class TestKotachakraCli : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void goldenReadings_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("worked values") << "worked-values";
+        QTest::newRow("Abhijit birth") << "abhijit-birth";
+        QTest::newRow("southern and eastern places") << "south-east";
+    }
+    void goldenReadings() {
+        QFETCH(QString, name);
+        const Run r = Cli({"--input", Golden(name + ".json")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.err.isEmpty());
+        QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(ReadFile(Golden(name + ".txt"))));
+    }
+
+    void standardInputAndOptionsGiveTheSameReading() {
+        const QByteArray golden = ReadFile(Golden("worked-values.txt"));
+        const Run fromStdin = Cli({"--input", "-"}, ReadFile(Golden("worked-values.json")));
+        QCOMPARE(fromStdin.exitCode, 0);
+        QCOMPARE(fromStdin.out, golden);
+        const Run fromOptions = Cli(WorkedValueOptions());
+        QCOMPARE(fromOptions.exitCode, 0);
+        QCOMPARE(fromOptions.out, golden);
+    }
+
+    void jsonOutput() {
+        const Run r = Cli({"--input", Golden("abhijit-birth.json"), "--format", "json"});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o["birthNakshatra"].toString(), QString("Uttara Ashadha"));
+        QCOMPARE(o["birthKotaNakshatra"].toString(), QString("Abhijit"));
+        QCOMPARE(o["birth"]["moonNakshatra"].toString(), QString("Uttara Ashadha"));
+        QCOMPARE(o["birth"]["positions"][1]["position"].toString(), QString("08 Cap 00"));
+        const QJsonArray day = o["day"]["positions"].toArray();
+        QCOMPARE(day.size(), 11);
+        QCOMPARE(day[0]["body"].toString(), QString("Sun"));
+        QCOMPARE(day[0]["position"].toString(), QString("16 Sag 31"));
+        QCOMPARE(day[10]["body"].toString(), QString("Midheaven"));
+        QCOMPARE(o["day"]["longForms"]["Sun"].toString(), QString("16\u00B0 31' 32\" Sag"));
+        QCOMPARE(o["day"]["longForms"]["Ketu"].toString(), QString("10\u00B0 16' 6\" Cap"));
+        QCOMPARE(o["day"]["moonNakshatra"].toString(), QString("Swati"));
+        const QJsonArray ring = o["ring"].toArray();
+        QCOMPARE(ring.size(), 28);
+        QCOMPARE(ring[0].toString(), QString("Abhijit"));
+        QCOMPARE(ring[27].toString(), QString("Uttara Ashadha"));
+        const QJsonArray placements = o["placements"].toArray();
+        QCOMPARE(placements.size(), 9);
+        QCOMPARE(placements[4].toObject(), QJsonObject({{"body", "Mars"},
+                                                        {"nakshatra", "Shatabhisha"},
+                                                        {"place", 4},
+                                                        {"zone", "Innermost"},
+                                                        {"nature", "Malefic Planet"},
+                                                        {"result", "Adverse"}}));
+        QCOMPARE(o["report"].toString().toUtf8(), ReadFile(Golden("abhijit-birth.txt")));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        const QStringList stdinJson = {"--input", "-"};
+        const QStringList options = WorkedValueOptions();
+
+        QTest::newRow("not JSON") << stdinJson << QByteArray("{\"birth\": ") << 2
+                                  << "input: not a JSON document";
+        QTest::newRow("no day") << stdinJson << QByteArray("{\"birth\": {}}") << 2
+                                << "birth.Month: missing number";
+        QTest::newRow("missing number") << stdinJson << WithField("birth", "Year", QVariant()) << 2
+                                        << "birth.Year: missing number";
+        QTest::newRow("number as text") << stdinJson << WithField("day", "Hour", "10") << 2
+                                        << "day.Hour: expected a whole number";
+        QTest::newRow("fraction") << stdinJson << WithField("day", "ZoneHours", 5.5) << 2
+                                  << "day.ZoneHours: expected a whole number";
+        QTest::newRow("year outside the list")
+            << stdinJson << WithField("birth", "Year", 1850) << 2
+            << "birth.Year: expected a whole number from 1901 to 2050";
+        QTest::newRow("mistyped flag")
+            << stdinJson << WithField("day", "IsEast", 1) << 2 << "day.IsEast: expected a flag";
+        QTest::newRow("missing flag")
+            << stdinJson << WithField("birth", "IsDaylightSaving", QVariant()) << 2
+            << "birth.IsDaylightSaving: missing flag";
+        QTest::newRow("text as number")
+            << stdinJson << WithField("birth", "City", 3) << 2 << "birth.City: expected a text";
+        QTest::newRow("missing name") << stdinJson << WithField("birth", "Name", QVariant()) << 2
+                                      << "birth: Please Enter Name";
+        QTest::newRow("30 February 1980")
+            << stdinJson << WithFields("day", {{"Month", 2}, {"Day", 30}}) << 2
+            << "day: Please Enter Correct Date Or Month!";
+        QTest::newRow("longitude 250") << stdinJson << WithField("birth", "LongitudeDegrees", 250)
+                                       << 2 << "birth: Please Enter Correct Degree of Longitude";
+        QTest::newRow("zone 15 hours") << stdinJson << WithField("day", "ZoneHours", -15) << 2
+                                       << "day: Please Enter Correct Hour and Minute of Time Zone";
+
+        QTest::newRow("options: no zone")
+            << Replaced(options, "--birth-zone", QString()) << QByteArray() << 2
+            << "birth: Please Enter Hour and Minute of Time Zone";
+        QTest::newRow("options: no longitude")
+            << Replaced(options, "--day-lon", QString()) << QByteArray() << 2
+            << "day: Please Enter Degree of Longitude";
+        QTest::newRow("options: 31 April")
+            << Replaced(options, "--day-date", "1980-04-31") << QByteArray() << 2
+            << "day: Please Enter Correct Date Or Month !";
+        QTest::newRow("options: latitude 90")
+            << Replaced(options, "--birth-lat", "90:00S") << QByteArray() << 2
+            << "birth: Please Enter Correct Degree of Latitude";
+        QTest::newRow("options: no name") << Replaced(options, "--name", QString()) << QByteArray()
+                                          << 2 << "birth: Please Enter Name";
+
+        QTest::newRow("no date") << Replaced(options, "--birth-date", QString()) << QByteArray()
+                                 << 64 << "--birth-date YYYY-MM-DD is required";
+        QTest::newRow("malformed date") << Replaced(options, "--day-date", "15/06/1980")
+                                        << QByteArray() << 64 << "--day-date: expected YYYY-MM-DD";
+        QTest::newRow("hour 24") << Replaced(options, "--day-time", "24:00") << QByteArray() << 64
+                                 << "--day-time: expected HH:MM";
+        QTest::newRow("longitude without direction")
+            << Replaced(options, "--birth-lon", "77:13") << QByteArray() << 64
+            << "--birth-lon: expected D:MME or D:MMW";
+        QTest::newRow("unknown option")
+            << QStringList({"--colour"}) << QByteArray() << 64 << "Unknown option 'colour'";
+        QTest::newRow("unknown format") << QStringList({"--format", "xml"}) << QByteArray() << 64
+                                        << "--format: expected text or json";
+        QTest::newRow("both input styles") << QStringList({"--input", "-", "--name", "A"})
+                                           << QByteArray() << 64 << "--input cannot be combined";
+        QTest::newRow("stray argument") << QStringList({"reading.json"}) << QByteArray() << 64
+                                        << "unexpected argument reading.json";
+        QTest::newRow("unreadable file") << QStringList({"--input", "/nonexistent/reading.json"})
+                                         << QByteArray() << 66 << "cannot read";
+    }
+    void refusals() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const Run r = Cli(args, input);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        QVERIFY(r.out.isEmpty());  // never a reading from input that was refused
+        if (exitCode == 64) {
+            QVERIFY(r.err.contains("Usage: kotachakra-cli"));
+        }
+    }
+
+    void helpAndVersion() {
+        const Run help = Cli({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains("--birth-date <YYYY-MM-DD>"));
+        QVERIFY(help.out.contains("--day-lon <D:MM{E|W}>"));
+        const Run version = Cli({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QByteArray("kotachakra-cli 1.15\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKotachakraCli)
+#include "tst_kotachakra_cli.moc"

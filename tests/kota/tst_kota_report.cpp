@@ -1,0 +1,213 @@
+// The reading report: its sections, runs, colours, weights and line breaks.
+#include <QtTest>
+
+#include "chart_inputs.h"
+#include "engine/driver/chart_calculation.h"
+#include "kota/kota_chakra.h"
+#include "kota/report.h"
+
+using namespace zkc;
+using zkc::test::MakeInput;
+using zkc::test::Q;
+
+namespace {
+
+ChartInput Birth() {
+    ChartInput in = MakeInput(1990, 1, 26, 16, 5, 5, 30, test::kDelhi);  // Moon 08 Cap 00
+    in.Name = "Asha Rao";
+    in.City = "New Delhi";
+    in.State = "Delhi";
+    in.Country = "India";
+    return in;
+}
+
+ChartInput Day() {
+    ChartInput in = MakeInput(2000, 1, 1, 12, 0, 0, 0, {0, 0, false, 33, 52, true});
+    in.City = "Greenwich";
+    in.Country = "United Kingdom";
+    return in;
+}
+
+struct Reading {
+    ChartCalculation charts;
+    ReportRunList runs;
+    KotaReading reading;
+};
+
+std::unique_ptr<Reading> Read(const ChartInput& birth, const ChartInput& day) {
+    auto r = std::make_unique<Reading>();
+    r->charts.Calculate(birth, day);
+    r->reading = Kota_Chakra(r->charts.BirthChart(), r->charts.OracleChart(), r->runs);
+    return r;
+}
+
+QString AllText(const ReportRunList& runs) {
+    QString text;
+    for (const ReportRun& run : runs.Runs()) {
+        text += Q(run.Text);
+    }
+    return text;
+}
+
+// The lines of one section: from its heading to the next heading.
+QStringList SectionLines(const ReportRunList& runs, const QString& heading) {
+    const QStringList lines = AllText(runs).split("\r\n");
+    const int start = static_cast<int>(lines.indexOf(heading));
+    QStringList section;
+    for (int i = start + 1; i < lines.size() && !lines[i].isEmpty(); ++i) {
+        section << lines[i];
+    }
+    return section;
+}
+
+const ReportColour kRed = kReportRed;
+const ReportColour kGreen = kReportGreen;
+const ReportColour kBlack = kReportBlack;
+const ReportColour kMagenta = kReportMagenta;
+
+}  // namespace
+
+class TestKotaReport : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void personalDetailsRunByRun() {
+        const auto r = Read(Birth(), Day());
+        const std::vector<ReportRun> expected = {
+            {"Personal Details\r\n", kRed, true},
+            {"Name: \r\n", kGreen, true},
+            {"Asha Rao\r\n", kGreen, false},
+            {"Date of Birth: \r\n", kGreen, true},
+            {"January 26, 1990\r\n", kGreen, false},
+            {"Time of Birth: \r\n", kGreen, true},
+            {"16 Hour 5 Minute\r\n", kGreen, false},
+            {"Time Zone: \r\n", kGreen, true},
+            {"5:30\r\n", kGreen, false},
+            {"Longitude: \r\n", kGreen, true},
+            {"77 Degree 13 Minute", kGreen, false},
+            {" East\r\n", kGreen, false},
+            {"Latitude: \r\n", kGreen, true},
+            {"28 Degree 39 Minute", kGreen, false},
+            {" North\r\n", kGreen, false},
+            {"City: \r\n", kGreen, true},
+            {"New Delhi\r\n", kGreen, false},
+            {"State: \r\n", kGreen, true},
+            {"Delhi\r\n", kGreen, false},
+            {"Country: \r\n", kGreen, true},
+            {"India\r\n\r\n", kGreen, false},
+            {"Details of the Outcome\r\n", kRed, true},
+            {"Date: \r\n", kGreen, true},
+            {"January 1, 2000\r\n", kGreen, false},
+            {"Time: \r\n", kGreen, true},
+            {"12 Hour 0 Minute\r\n", kGreen, false},
+            {"Time Zone: \r\n", kGreen, true},
+            {"0:0\r\n", kGreen, false},
+            {"Longitude: \r\n", kGreen, true},
+            {"0 Degree 0 Minute", kGreen, false},
+            {" West\r\n", kGreen, false},
+            {"Latitude: \r\n", kGreen, true},
+            {"33 Degree 52 Minute", kGreen, false},
+            {" South\r\n", kGreen, false},
+            {"City: \r\n", kGreen, true},
+            {"Greenwich\r\n", kGreen, false},
+            {"State: \r\n", kGreen, true},
+            {"\r\n", kGreen, false},  // an empty state gives an empty value line
+            {"Country: \r\n", kGreen, true},
+            {"United Kingdom\r\n\r\n", kGreen, false},
+            // The 27-scheme name, although the ring starts at Abhijit.
+            {"Birth Nakshatra\r\n", kRed, true},
+            {"Uttara Ashadha\r\n\r\n", kRed, false},
+            {"Current Position of Planets\r\n", kRed, true},
+            {"Sun - ", kGreen, true},
+            {" 16 Sag 31\r\n", kBlack, false},
+        };
+        const std::vector<ReportRun> head(
+            r->runs.Runs().begin(), r->runs.Runs().begin() + static_cast<long>(expected.size()));
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QVERIFY2(head[i] == expected[i],
+                     qPrintable(QString("run %1: [%2]").arg(i).arg(Q(head[i].Text))));
+        }
+    }
+
+    void sectionsInOrderWithTheirLengths() {
+        const auto r = Read(Birth(), Day());
+        QStringList headings;
+        for (const ReportRun& run : r->runs.Runs()) {
+            if (run.Colour == kRed && run.Bold) {
+                headings << Q(run.Text).trimmed();
+            }
+        }
+        QCOMPARE(headings,
+                 QStringList(
+                     {"Personal Details", "Details of the Outcome", "Birth Nakshatra",
+                      "Current Position of Planets", "Positions of Nakshatras in Kota Chakra Chart",
+                      "Positions of Planets in Kota Chakra Chart", "Kota Chakra Interpretation"}));
+        QCOMPARE(SectionLines(r->runs, "Current Position of Planets").size(), 11);
+        QCOMPARE(SectionLines(r->runs, "Positions of Nakshatras in Kota Chakra Chart").size(), 28);
+        QCOMPARE(SectionLines(r->runs, "Positions of Planets in Kota Chakra Chart").size(), 9);
+        QCOMPARE(SectionLines(r->runs, "Current Position of Planets").last(),
+                 QString("Midheaven -  15 Sag 45"));
+        QCOMPARE(SectionLines(r->runs, "Positions of Nakshatras in Kota Chakra Chart").first(),
+                 QString("Position 1 - Abhijit"));
+        QCOMPARE(SectionLines(r->runs, "Positions of Nakshatras in Kota Chakra Chart").last(),
+                 QString("Position 28 - Uttara Ashadha"));
+    }
+
+    void interpretationRuns() {
+        const auto r = Read(Birth(), Day());
+        const auto& runs = r->runs.Runs();
+        // The report ends with the ninth body's three lines.
+        const std::vector<ReportRun> tail(runs.end() - 6, runs.end());
+        const KotaPlacement& ketu = r->reading.Placements[kKetu];
+        const std::vector<ReportRun> expected = {
+            {"Ketu - ", kMagenta, true},
+            {"Malefic Planet\r\n", kBlack, false},
+            {"Position - ", kMagenta, true},
+            {std::string(ZoneLabel(ketu.Zone)) + "\r\n", kBlack, false},
+            {"Result - ", kMagenta, true},
+            {std::string(ResultLabel(ketu.Result)) + "\r\n\r\n", kBlack, false},
+        };
+        QVERIFY(tail == expected);
+        QVERIFY(AllText(r->runs).contains("Kota Chakra Interpretation\r\n\r\nSun - "));
+        int bodies = 0;
+        for (const ReportRun& run : runs) {
+            bodies += run.Colour == kMagenta && run.Text == "Result - ";
+        }
+        QCOMPARE(bodies, 9);
+    }
+
+    void placesListMatchesThePlacements() {
+        const auto r = Read(Birth(), Day());
+        const QStringList lines =
+            SectionLines(r->runs, "Positions of Planets in Kota Chakra Chart");
+        for (std::size_t i = 0; i < kPlacedBodies; ++i) {
+            const KotaPlacement& p = r->reading.Placements[i];
+            QCOMPARE(lines[static_cast<int>(i)], Q(p.BodyName) + " - " + QString::number(p.Place));
+        }
+    }
+
+    // A report replaces the whole content of its destination.
+    void secondReportLeavesNoTrace() {
+        ChartCalculation charts;
+        PlainTextSink text;
+        ChartInput first = Birth();
+        charts.Calculate(first, Day());
+        Kota_Chakra(charts.BirthChart(), charts.OracleChart(), text);
+        const std::string once = text.Text();
+        ChartInput second = Birth();
+        second.Name = "Someone Else";
+        charts.Calculate(second, Day());
+        Kota_Chakra(charts.BirthChart(), charts.OracleChart(), text);
+        QVERIFY(!Q(text.Text()).contains("Asha Rao"));
+        QCOMPARE(text.Text().size(), once.size() + 12 - 8);
+    }
+
+    void monthNames() {
+        QCOMPARE(Q(MonthName(1)), QString("January"));
+        QCOMPARE(Q(MonthName(12)), QString("December"));
+        QVERIFY(MonthName(13).empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKotaReport)
+#include "tst_kota_report.moc"
