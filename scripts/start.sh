@@ -6,4 +6,4 @@ source scripts/packages.sh
 scripts/install-deps.sh "${BUILD_PACKAGES[@]}"
 cmake --preset default >/dev/null
 cmake --build --preset default
-exec build/default/cli/kotachakra-cli --input tests/cli/golden/worked-values.json "$@"
+exec build/default/app/kotachakra "$@"

@@ -1,0 +1,38 @@
+#include "app/app_style.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace zkc::app {
+
+QFont ApplicationFont() {
+    // The first family that is installed wins. Naming them, rather than
+    // listing the font database, keeps start-up from enumerating every font.
+    static const QFont font = [] {
+        QFont f;
+        f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSizeF(8.25);
+        return f;
+    }();
+    return font;
+}
+
+QFont CaptionFont() {
+    static const QFont font = [] {
+        QFont f = ApplicationFont();
+        f.setBold(true);
+        return f;
+    }();
+    return font;
+}
+
+void PaintBackground(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace zkc::app

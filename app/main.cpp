@@ -1,0 +1,40 @@
+// kotachakra: the desktop application.
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+#include "app/app_style.h"
+#include "app/emblem.h"
+#include "app/frm_main.h"
+#include "app/seams.h"
+
+int main(int argc, char* argv[]) {
+    // Answered before any window system is needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("kotachakra %s\n", ZKC_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf(
+                "Usage: kotachakra [--version]\n"
+                "Opens the Zorvik Kota Chakra window. For readings without a window, see "
+                "kotachakra-cli --help.\n");
+            return 0;
+        }
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zorvik Kota Chakra");
+    QApplication::setApplicationVersion(ZKC_VERSION);
+    QApplication::setDesktopFileName(ZKC_APPLICATION_ID);
+    QApplication::setWindowIcon(zkc::app::EmblemIcon());
+    QApplication::setFont(zkc::app::ApplicationFont());
+
+    zkc::app::QtMessageBoxes messages;
+    zkc::app::DesktopWebOpener web;
+    zkc::app::BrowserWebSearch search(web);
+    zkc::app::FrmMain window({messages, web, search});
+    window.show();
+    return QApplication::exec();
+}

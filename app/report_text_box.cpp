@@ -1,0 +1,86 @@
+#include "app/report_text_box.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace zkc::app {
+
+void ReportTextBox::EmptyClipboardIfOurs() const {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard->mimeData();
+    // Not every platform tells ownership or keeps a private format, so a
+    // copy of the report is also recognised by its text.
+    const bool ours = clipboard->ownsClipboard() ||
+                      (data && (data->hasFormat(QLatin1String(kReportMimeFormat)) ||
+                                (!lastCopiedText_.isEmpty() && data->text() == lastCopiedText_)));
+    if (ours) {
+        clipboard->clear();
+    }
+}
+
+ReportTextBox::ReportTextBox(QWidget* parent) : QTextEdit(parent) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setUndoRedoEnabled(false);
+    viewport()->setMouseTracking(true);  // moves over the report without a button held
+}
+
+QMimeData* ReportTextBox::createMimeDataFromSelection() const {
+    QMimeData* data = QTextEdit::createMimeDataFromSelection();
+    data->setData(QLatin1String(kReportMimeFormat), QByteArray("1"));
+    lastCopiedText_ = data->text();
+    return data;
+}
+
+void ReportTextBox::mousePressEvent(QMouseEvent* event) {
+    QTextEdit::mousePressEvent(event);
+    pressed_ = true;
+    emit mouseDown();
+}
+
+void ReportTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QTextEdit::mouseReleaseEvent(event);
+    emit mouseUp();
+    if (pressed_ && viewport()->rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    pressed_ = false;
+}
+
+void ReportTextBox::mouseMoveEvent(QMouseEvent* event) {
+    QTextEdit::mouseMoveEvent(event);
+    emit mouseMoved();
+}
+
+RichTextReportSink::~RichTextReportSink() {
+    if (!cursor_.isNull()) {
+        cursor_.endEditBlock();
+    }
+}
+
+void RichTextReportSink::Clear() {
+    if (!cursor_.isNull()) {
+        cursor_.endEditBlock();
+    }
+    box_.clear();
+    cursor_ = QTextCursor(box_.document());
+    cursor_.beginEditBlock();
+}
+
+void RichTextReportSink::AppendRun(std::string_view text, ReportColour colour, bool bold) {
+    if (cursor_.isNull()) {
+        cursor_ = QTextCursor(box_.document());
+        cursor_.beginEditBlock();
+    }
+    QString piece = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    piece.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QTextCharFormat format;
+    format.setForeground(QColor(colour.Red, colour.Green, colour.Blue));
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    cursor_.movePosition(QTextCursor::End);
+    cursor_.insertText(piece, format);
+}
+
+}  // namespace zkc::app

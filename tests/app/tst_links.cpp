@@ -1,0 +1,163 @@
+// Menu items and links open their pages; the latitude and longitude search;
+// the About box.
+#include <QFileInfo>
+#include <QMenuBar>
+
+#include "app/clickable_label.h"
+#include "app/frm_about.h"
+#include "app/seams.h"
+#include "app/web_links.h"
+#include "window_fixture.h"
+
+using namespace zkc;
+using zkc::test::UrlCatcher;
+using zkc::test::WhenModalOpens;
+using zkc::test::Window;
+
+namespace {
+
+QAction* Action(const Window& w, const char* name) {
+    for (QAction* a : w.frm->findChildren<QAction*>()) {
+        if (a->objectName() == QLatin1String(name)) {
+            return a;
+        }
+    }
+    qFatal("no action %s", name);
+}
+
+}  // namespace
+
+class TestLinks : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Every link leads to a real page: by default a section of the help page
+    // beside the program, opened from disk.
+    void menuItemsAndLinks() {
+        UrlCatcher catcher;
+        Window w;
+        Action(w, "mnuOnline")->trigger();
+        Action(w, "mnuVisit")->trigger();
+        Action(w, "mnuUpdate")->trigger();
+        Action(w, "mnuMakeMoney")->trigger();
+        QTest::mouseClick(w.Get<app::ClickableLabel>("lblBanner"), Qt::LeftButton);
+        QTest::mouseClick(w.Get<app::ClickableLabel>("lblFullBrand"), Qt::LeftButton);
+        QCOMPARE(catcher.opened.size(), 6);
+        const QList<QUrl> expected = {
+            app::WebAddress(app::WebPage::OnlineHelp), app::WebAddress(app::WebPage::Home),
+            app::WebAddress(app::WebPage::Download),   app::WebAddress(app::WebPage::FullBrand),
+            app::WebAddress(app::WebPage::Home),       app::WebAddress(app::WebPage::FullBrand)};
+        QCOMPARE(catcher.opened, expected);
+        QCOMPARE(catcher.opened[0].fragment(), QString("help"));
+        QCOMPARE(catcher.opened[2].fragment(), QString("updates"));
+        for (const QUrl& url : catcher.opened) {
+            QVERIFY(url.isLocalFile());
+            QVERIFY2(QFileInfo::exists(url.toLocalFile()), qPrintable(url.toString()));
+        }
+        // The help page has every section the links name.
+        QFile page(catcher.opened[0].toLocalFile());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QByteArray html = page.readAll();
+        for (const char* id : {"help", "about", "updates", "branding", "co-branding"}) {
+            QVERIFY2(html.contains(QByteArray("id=\"") + id + "\""), id);
+        }
+        // lblCobrand lies behind lblFullBrand, and leads to the co-branding page.
+        auto* cobrand = w.Get<app::ClickableLabel>("lblCobrand");
+        QCOMPARE(cobrand->geometry(), w.Get("lblFullBrand")->geometry());
+        QVERIFY(cobrand->text().contains("Put your site's name &  link here."));
+        emit cobrand->clicked();
+        QCOMPARE(catcher.opened.last().fragment(), QString("co-branding"));
+    }
+
+    void searchForLatitudeAndLongitude() {
+        UrlCatcher catcher;
+        Window w(/*realSearch=*/true);
+        w.Edit("txtUserCity")->setText("Pune");
+        w.Edit("txtUserState")->setText("Maharashtra");
+        w.Edit("txtUserCountry")->setText("India");
+        w.Click("cmdBrowser_0");
+        QCOMPARE(catcher.opened.size(), 1);
+        QCOMPARE(
+            catcher.opened[0].toEncoded(),
+            QByteArray(
+                "https://duckduckgo.com/?q=Pune%20Maharashtra%20India%20Latitude%20Longitude"));
+        // Texts go into the address encoded, as typed: an ampersand cannot
+        // start a new parameter, a blank city is passed on.
+        w.Edit("txtUserCity_Oracle")->setText(" ");
+        w.Edit("txtUserState_Oracle")->setText("A&B");
+        w.Edit("txtUserCountry_Oracle")->setText("x?y=#1");
+        w.Click("cmdBrowser_1");
+        QCOMPARE(catcher.opened.size(), 2);
+        QCOMPARE(
+            catcher.opened[1].toEncoded(),
+            QByteArray(
+                "https://duckduckgo.com/?q=%20%20A%26B%20x%3Fy%3D%231%20Latitude%20Longitude"));
+        QCOMPARE(catcher.opened[1].query(QUrl::FullyDecoded),
+                 QString("q=  A&B x?y=#1 Latitude Longitude"));
+    }
+
+    void searchNeedsThePlace_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("empty");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("page 1 city") << 0 << "txtUserCity"
+                                     << "Please Enter City";
+        QTest::newRow("page 1 state") << 0 << "txtUserState"
+                                      << "Please Enter State";
+        QTest::newRow("page 2 state") << 1 << "txtUserState_Oracle"
+                                      << "Please Enter State";
+        QTest::newRow("page 2 country") << 1 << "txtUserCountry_Oracle"
+                                        << "Please Enter Country";
+    }
+    void searchNeedsThePlace() {
+        QFETCH(int, page);
+        QFETCH(QString, empty);
+        Window w;
+        w.FillPage(false);
+        w.FillPage(true);
+        w.Edit(empty)->clear();
+        w.Click(QString("cmdBrowser_%1").arg(page));
+        QTEST(w.LastMessage(), "message");
+        QCOMPARE(w.messages.shown.last().icon, MessageIcon::Information);
+        QCOMPARE(QApplication::focusWidget(), w.Edit(empty));
+        QVERIFY(w.search.searches.isEmpty());
+    }
+
+    void pagesNeverMix() {
+        Window w;
+        w.FillPage(false);
+        w.FillPage(true);
+        w.Edit("txtUserCity_Oracle")->setText("Mumbai");
+        w.Click("cmdBrowser_1");
+        QCOMPARE(w.search.searches, QStringList({"Mumbai Delhi India Latitude Longitude"}));
+        QCOMPARE(w.search.homePages.value(0), app::WebAddress(app::WebPage::Home));
+    }
+
+    void aboutBox() {
+        UrlCatcher catcher;
+        Window w;
+        WhenModalOpens([&catcher](QWidget* modal) {
+            QCOMPARE_EQ(modal->objectName(), QString("frmAbout"));
+            QCOMPARE_EQ(modal->windowTitle(), QString("Zorvik Kota Chakra v1.15"));
+            auto* about = qobject_cast<app::FrmAbout*>(modal);
+            QVERIFY(about->cmdOK->isDefault());
+            QCOMPARE_EQ(about->lblCoBrand->text(), QString("Click here for more details."));
+            QTest::mouseClick(about->lblCoBrand, Qt::LeftButton);
+            QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
+            QCOMPARE_EQ(catcher.opened.size(), 2);
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        Action(w, "mnuAbout")->trigger();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(catcher.opened, QList<QUrl>({app::WebAddress(app::WebPage::FullBrand),
+                                              app::WebAddress(app::WebPage::Home)}));
+        WhenModalOpens([](QWidget* modal) {
+            QTest::mouseClick(modal->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+        Action(w, "mnuAbout")->trigger();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(TestLinks)
+#include "tst_links.moc"
