@@ -19,8 +19,8 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return q;
 }
 
-// Days since 1970-01-01 of a proleptic Gregorian date; linear in the day, so
-// a day beyond the end of its month simply runs on into the next.
+}  // namespace
+
 std::int64_t DaysFromCivil(std::int64_t y, std::int64_t m, std::int64_t d) {
     y -= m <= 2 ? 1 : 0;
     const std::int64_t era = FloorDiv(y, 400);
@@ -43,7 +43,18 @@ CalendarMoment CivilFromDays(std::int64_t z) {
     return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d), 0, 0};
 }
 
-}  // namespace
+std::int64_t MinutesSince1970(const CalendarMoment& m) {
+    return DaysFromCivil(m.Year, m.Month, m.Day) * kMinutesPerDay + m.Hour * 60 + m.Minute;
+}
+
+CalendarMoment MomentFromMinutes(std::int64_t minutes) {
+    const std::int64_t days = FloorDiv(minutes, kMinutesPerDay);
+    const std::int64_t clock = minutes - days * kMinutesPerDay;
+    CalendarMoment m = CivilFromDays(days);
+    m.Hour = static_cast<int>(clock / 60);
+    m.Minute = static_cast<int>(clock % 60);
+    return m;
+}
 
 UniversalTimeResult UniversalTime(const ChartInput& input) {
     const double t = input.Hour + input.Minute / 60.0;

@@ -2,6 +2,8 @@
 // time quantities every position rule needs.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/chart_input.h"
 
 namespace zkc {
@@ -37,6 +39,18 @@ double SignedLatitude(const ChartInput& input);
 // year, so that it is exact: truncating a floating-point UT would put many
 // charts one minute early.
 CalendarMoment UniversalMoment(const ChartInput& input);
+
+// Days since 1970-01-01 of a proleptic Gregorian date (month 1 … 12). Linear
+// in the day, so a day beyond the end of its month runs on into the next.
+std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day);
+
+// The date of a day count from 1970-01-01 (hour and minute 0).
+CalendarMoment CivilFromDays(std::int64_t days);
+
+// A date and clock time as minutes from 1970-01-01 00:00, and back: the
+// counting behind stepping through time in whole minutes.
+std::int64_t MinutesSince1970(const CalendarMoment& moment);
+CalendarMoment MomentFromMinutes(std::int64_t minutes);
 
 // Julian day number of a civil date (the day beginning at the preceding
 // noon), as a whole number held in a double. Dates after 4 October 1582 in the

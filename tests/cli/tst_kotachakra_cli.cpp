@@ -229,6 +229,111 @@ class TestKotachakraCli : public QObject {
         }
     }
 
+    // Every row of a scan is the reading computed alone at that moment.
+    void scanRowsEqualSingleReadings() {
+        const Run scan = Cli({"--input", Golden("abhijit-birth.json"), "--format", "json",
+                              "--scan-until", "2000-01-03T02:00", "--scan-step", "7h"});
+        QCOMPARE(scan.exitCode, 0);
+        const QList<QByteArray> rows = scan.out.trimmed().split('\n');
+        QCOMPARE(rows.size(),
+                 6);  // 12:00, 19:00, 02:00, 09:00, 16:00, 23:00; 06:00 is past the end
+        const QJsonObject root =
+            QJsonDocument::fromJson(ReadFile(Golden("abhijit-birth.json"))).object();
+        for (const QByteArray& line : rows) {
+            const QJsonObject row = QJsonDocument::fromJson(line).object();
+            const QDate date = QDate::fromString(row["date"].toString(), Qt::ISODate);
+            const QTime time = QTime::fromString(row["time"].toString(), "HH:mm");
+            QJsonObject single = root;
+            QJsonObject day = single["day"].toObject();
+            day["Year"] = date.year();
+            day["Month"] = date.month();
+            day["Day"] = date.day();
+            day["Hour"] = time.hour();
+            day["Minute"] = time.minute();
+            single["day"] = day;
+            const Run alone =
+                Cli({"--input", "-", "--format", "json"}, QJsonDocument(single).toJson());
+            QCOMPARE(alone.exitCode, 0);
+            const QJsonArray expected =
+                QJsonDocument::fromJson(alone.out).object()["placements"].toArray();
+            const QJsonArray got = row["placements"].toArray();
+            QCOMPARE(got.size(), 9);
+            for (qsizetype i = 0; i < 9; ++i) {
+                QJsonObject e = expected[i].toObject();
+                e.remove("nakshatra");
+                e.remove("nature");
+                QCOMPARE(got[i].toObject(), e);
+            }
+        }
+        QCOMPARE(QJsonDocument::fromJson(rows.first()).object()["time"].toString(),
+                 QString("12:00"));
+        QCOMPARE(QJsonDocument::fromJson(rows.last()).object()["date"].toString(),
+                 QString("2000-01-02"));
+    }
+
+    void scanStepsAndChanges() {
+        const QStringList base = {"--input", Golden("worked-values.json"), "--scan-until",
+                                  "1980-06-25T10:30"};
+        const Run days = Cli(base + QStringList{"--scan-step", "1d"});
+        QCOMPARE(days.exitCode, 0);
+        QCOMPARE(Cli(base + QStringList{"--scan-step", "24h"}).out, days.out);
+        QCOMPARE(Cli(base + QStringList{"--scan-step", "1440m"}).out, days.out);
+        QCOMPARE(Cli(base).out, days.out);  // one day is the default step
+        const QList<QByteArray> lines = days.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 1 + 11);  // header, 15 to 25 June inclusive
+        QVERIFY(lines[0].startsWith("date,time,Sun place,Sun zone,Sun result,Moon place,"));
+        QVERIFY(lines[0].endsWith(",Ketu place,Ketu zone,Ketu result"));
+        // The first row is the worked reading: Sun 20, Exiting, Not Adverse; Mars innermost.
+        QVERIFY(lines[1].startsWith("1980-06-15,10:30,20,Exiting,Not Adverse,22,Entering,NA,"));
+
+        // Changes only: exactly the rows whose judgement differs from the row before.
+        const Run hourly = Cli(base + QStringList{"--scan-step", "1h"});
+        const Run changes = Cli(base + QStringList{"--scan-step", "1h", "--changes-only"});
+        QCOMPARE(changes.exitCode, 0);
+        const QList<QByteArray> all = hourly.out.trimmed().split('\n');
+        QList<QByteArray> expected = {all[0], all[1]};
+        for (qsizetype i = 2; i < all.size(); ++i) {
+            if (all[i].mid(17) != all[i - 1].mid(17)) {  // everything after date and time
+                expected << all[i];
+            }
+        }
+        QCOMPARE(changes.out.trimmed().split('\n'), expected);
+        QVERIFY(expected.size() > 5 && expected.size() < all.size() / 4);
+    }
+
+    void scanRefusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        const QStringList in = {"--input", Golden("worked-values.json")};
+        QTest::newRow("end before start") << in + QStringList{"--scan-until", "1980-06-15T10:29"}
+                                          << 64 << "the end lies before the day of the reading";
+        QTest::newRow("step of zero")
+            << in + QStringList{"--scan-until", "1980-07-01", "--scan-step", "0d"} << 64
+            << "--scan-step";
+        QTest::newRow("unknown unit")
+            << in + QStringList{"--scan-until", "1980-07-01", "--scan-step", "1w"} << 64
+            << "--scan-step";
+        QTest::newRow("no such day") << in + QStringList{"--scan-until", "1981-02-29"} << 64
+                                     << "--scan-until: expected a real date";
+        QTest::newRow("past the last year")
+            << in + QStringList{"--scan-until", "2051-01-01"} << 64 << "--scan-until";
+        QTest::newRow("changes without a scan")
+            << in + QStringList{"--changes-only"} << 64 << "need --scan-until";
+        QTest::newRow("refused day") << QStringList{"--input", "-", "--scan-until", "1980-07-01"}
+                                     << 2 << "day: Please Enter Correct Degree of Longitude";
+    }
+    void scanRefusals() {
+        QFETCH(QStringList, args);
+        const QByteArray input =
+            args.contains("-") ? WithField("day", "LongitudeDegrees", 200) : QByteArray();
+        const Run r = Cli(args, input);
+        QTEST(r.exitCode, "exitCode");
+        QFETCH(QString, message);
+        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+    }
+
     void helpAndVersion() {
         const Run help = Cli({"--help"});
         QCOMPARE(help.exitCode, 0);

@@ -123,6 +123,26 @@ class TestCalendar : public QObject {
         QVERIFY(truncationWouldSlip > 0);  // the grid does reach the inexact cases
     }
 
+    // Counting minutes and back walks the calendar day by day over every
+    // offered year, leap days included and 1900 and 2100 excluded.
+    void minutesRoundTrip() {
+        CalendarMoment previous = MomentFromMinutes(MinutesSince1970({1901, 1, 1, 0, 0}));
+        QCOMPARE(previous, (CalendarMoment{1901, 1, 1, 0, 0}));
+        int leapDays = 0;
+        for (std::int64_t day = DaysFromCivil(1901, 1, 2); day <= DaysFromCivil(2050, 12, 31);
+             ++day) {
+            const CalendarMoment m = MomentFromMinutes(day * 1440 + 23 * 60 + 59);
+            QCOMPARE(MinutesSince1970(m), day * 1440 + 23 * 60 + 59);
+            const bool nextDay = m.Day == previous.Day + 1 && m.Month == previous.Month;
+            const bool nextMonth = m.Day == 1 && (m.Month == previous.Month % 12 + 1);
+            QVERIFY(nextDay || nextMonth);
+            leapDays += m.Month == 2 && m.Day == 29;
+            previous = m;
+        }
+        QCOMPARE(leapDays, 37);
+        QCOMPARE(MomentFromMinutes(-1), (CalendarMoment{1969, 12, 31, 23, 59}));
+    }
+
     void centuriesAndDayNumber() {
         QCOMPARE(CenturiesSince1900(2451545, 12), 1.0);
         QCOMPARE(DayNumber2000(2000, 1, 1, 12, 0), 0.0);

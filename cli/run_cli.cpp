@@ -1,0 +1,166 @@
+#include "cli/run_cli.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QJsonDocument>
+
+#include "cli/cli_input.h"
+#include "cli/cli_output.h"
+#include "cli/exit_codes.h"
+#include "cli/scan.h"
+#include "engine/page_input.h"
+#include "kota/kota_chakra.h"
+
+namespace zkc::cli {
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: kotachakra-cli [--format text|json] (--input FILE | --name NAME --birth-date "
+    "YYYY-MM-DD --day-date YYYY-MM-DD [more options]) [--scan-until YYYY-MM-DD[THH:MM]]\n"
+    "Try 'kotachakra-cli --help' for more information.\n";
+
+class Cli {
+public:
+    explicit Cli(const Streams& streams) : s_(streams) {}
+
+    int Run(const QStringList& arguments);
+
+private:
+    int UsageError(const QString& message) const {
+        std::fprintf(s_.err, "kotachakra-cli: %s\n%s", qPrintable(message), kUsage);
+        return kExitUsage;
+    }
+    int Refusal(const QString& message) const {
+        std::fprintf(s_.err, "%s\n", qPrintable(message));
+        return kExitRefused;
+    }
+    int Failed(const InputError& error) const {
+        return error.ExitCode == kExitUsage ? UsageError(error.Message) : Refusal(error.Message);
+    }
+    void Write(const QByteArray& bytes) const {
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), s_.out);
+    }
+    std::optional<QByteArray> ReadInput(const QString& path) const {
+        if (path == "-") {
+            return s_.readStandardInput();
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return std::nullopt;
+        }
+        return file.readAll();
+    }
+
+    const Streams& s_;
+};
+
+// The window's messages, with the page they come from.
+std::optional<QString> CheckPages(const Pages& pages) {
+    const auto message = [](const char* page, const CheckFailure& f) {
+        return QString("%1: %2").arg(QLatin1String(page),
+                                     QString::fromUtf8(f.Message.data(),
+                                                       static_cast<qsizetype>(f.Message.size())));
+    };
+    if (const auto failure = CheckPage(pages.Birth)) {
+        return message("birth", *failure);
+    }
+    if (const auto failure = CheckPage(pages.Day)) {
+        return message("day", *failure);
+    }
+    return std::nullopt;
+}
+
+int Cli::Run(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Kota Chakra reading for a person's birth details and a day.\n\n"
+        "Give the details either as a JSON document {\"birth\": {...}, \"day\": {...}} with "
+        "--input, or as options. With --scan-until, one row for every step from the day up to "
+        "the given moment (CSV, or JSON lines with --format json).\n\n"
+        "Exit status: 0 reading printed, 2 input refused (the reason on standard error), "
+        "64 usage error, 66 input file unreadable.");
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption({"input", "Read the details from a JSON file ('-' for standard input).",
+                      "FILE"});
+    parser.addOption({"format", "Output: text (the report, default) or json.", "text|json",
+                      "text"});
+    AddPageOptions(parser);
+    AddScanOptions(parser);
+
+    if (!parser.parse(arguments)) {
+        return UsageError(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), s_.out);
+        return kExitOk;
+    }
+    if (parser.isSet(version)) {
+        std::fprintf(s_.out, "kotachakra-cli %s\n", ZKC_VERSION);
+        return kExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return UsageError("unexpected argument " + parser.positionalArguments().first());
+    }
+    const QString format = parser.value("format");
+    if (format != "text" && format != "json") {
+        return UsageError("--format: expected text or json");
+    }
+    if (!WantsScan(parser) && (parser.isSet("changes-only") || parser.isSet("scan-step"))) {
+        return UsageError("--scan-step and --changes-only need --scan-until");
+    }
+
+    std::variant<Pages, InputError> input;
+    if (parser.isSet("input")) {
+        if (HasPageOptions(parser)) {
+            return UsageError("--input cannot be combined with the options of the details");
+        }
+        const std::optional<QByteArray> document = ReadInput(parser.value("input"));
+        if (!document) {
+            std::fprintf(s_.err, "kotachakra-cli: cannot read %s\n",
+                         qPrintable(parser.value("input")));
+            return kExitNoInput;
+        }
+        input = PagesFromJson(*document);
+    } else {
+        input = PagesFromOptions(parser);
+    }
+    if (const auto* error = std::get_if<InputError>(&input)) {
+        return Failed(*error);
+    }
+    const Pages& pages = std::get<Pages>(input);
+    if (const auto refusal = CheckPages(pages)) {
+        return Refusal(*refusal);
+    }
+    const ChartInput birth = ReadPage(pages.Birth);
+    const ChartInput day = ReadPage(pages.Day);
+
+    if (WantsScan(parser)) {
+        const auto scan = ScanFromOptions(parser, day, format == "json");
+        if (const auto* error = std::get_if<InputError>(&scan)) {
+            return Failed(*error);
+        }
+        RunScan(birth, day, std::get<ScanRequest>(scan), s_.out, s_.progress);
+        return kExitOk;
+    }
+
+    ChartCalculation charts;
+    charts.Calculate(birth, day);
+    PlainTextSink report;
+    const KotaReading reading = Kota_Chakra(charts.BirthChart(), charts.OracleChart(), report);
+    if (format == "json") {
+        Write(QJsonDocument(ReadingJson(charts, reading, report.Text()))
+                  .toJson(QJsonDocument::Indented));
+    } else {
+        Write(PlainReport(report.Text()));
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunCli(const QStringList& arguments, const Streams& streams) {
+    return Cli(streams).Run(arguments);
+}
+
+}  // namespace zkc::cli

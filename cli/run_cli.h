@@ -1,0 +1,25 @@
+// kotachakra-cli as a function: arguments and standard input in, output,
+// messages and an exit status out.
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+namespace zkc::cli {
+
+struct Streams {
+    std::FILE* out;
+    std::FILE* err;
+    // The whole of standard input, or nothing when it cannot be read.
+    std::function<std::optional<QByteArray>()> readStandardInput;
+    // Where a scan shows its progress bar (a terminal), or null for none.
+    std::FILE* progress = nullptr;
+};
+
+// arguments[0] is the program name. Returns the exit status.
+int RunCli(const QStringList& arguments, const Streams& streams);
+
+}  // namespace zkc::cli
