@@ -46,9 +46,15 @@ void Scan(benchmark::State& state, cli::ScanFormat format, bool changesOnly) {
 
 }  // namespace
 
-static void ScanCsv(benchmark::State& state) { Scan(state, cli::ScanFormat::Csv, false); }
-static void ScanJsonLines(benchmark::State& state) { Scan(state, cli::ScanFormat::JsonLines, false); }
-static void ScanChangesOnly(benchmark::State& state) { Scan(state, cli::ScanFormat::Csv, true); }
+static void ScanCsv(benchmark::State& state) {
+    Scan(state, cli::ScanFormat::Csv, false);
+}
+static void ScanJsonLines(benchmark::State& state) {
+    Scan(state, cli::ScanFormat::JsonLines, false);
+}
+static void ScanChangesOnly(benchmark::State& state) {
+    Scan(state, cli::ScanFormat::Csv, true);
+}
 BENCHMARK(ScanCsv)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanJsonLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanChangesOnly)->Unit(benchmark::kMillisecond);

@@ -20,12 +20,12 @@ constexpr char kUsage[] =
     "Try 'kotachakra-cli --help' for more information.\n";
 
 class Cli {
-public:
+  public:
     explicit Cli(const Streams& streams) : s_(streams) {}
 
     int Run(const QStringList& arguments);
 
-private:
+  private:
     int UsageError(const QString& message) const {
         std::fprintf(s_.err, "kotachakra-cli: %s\n%s", qPrintable(message), kUsage);
         return kExitUsage;
@@ -57,9 +57,9 @@ private:
 // The window's messages, with the page they come from.
 std::optional<QString> CheckPages(const Pages& pages) {
     const auto message = [](const char* page, const CheckFailure& f) {
-        return QString("%1: %2").arg(QLatin1String(page),
-                                     QString::fromUtf8(f.Message.data(),
-                                                       static_cast<qsizetype>(f.Message.size())));
+        return QString("%1: %2").arg(
+            QLatin1String(page),
+            QString::fromUtf8(f.Message.data(), static_cast<qsizetype>(f.Message.size())));
     };
     if (const auto failure = CheckPage(pages.Birth)) {
         return message("birth", *failure);
@@ -81,10 +81,10 @@ int Cli::Run(const QStringList& arguments) {
         "64 usage error, 66 input file unreadable.");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOption({"input", "Read the details from a JSON file ('-' for standard input).",
-                      "FILE"});
-    parser.addOption({"format", "Output: text (the report, default) or json.", "text|json",
-                      "text"});
+    parser.addOption(
+        {"input", "Read the details from a JSON file ('-' for standard input).", "FILE"});
+    parser.addOption(
+        {"format", "Output: text (the report, default) or json.", "text|json", "text"});
     AddPageOptions(parser);
     AddScanOptions(parser);
 

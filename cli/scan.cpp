@@ -23,7 +23,7 @@ CalendarMoment StartOf(const ChartInput& day) {
 
 // Rows are built in one buffer and written in large blocks.
 class RowWriter {
-public:
+  public:
     explicit RowWriter(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 1024); }
     ~RowWriter() { Flush(); }
 
@@ -57,7 +57,7 @@ public:
         }
     }
 
-private:
+  private:
     static constexpr std::size_t kBlock = 1 << 16;
     std::FILE* out_;
     std::string buffer_;
@@ -149,7 +149,7 @@ void WriteJsonRow(RowWriter& w, const CalendarMoment& m, const RowState& s) {
 
 // A bar on a terminal, shown once a scan has run for a second.
 class ProgressBar {
-public:
+  public:
     ProgressBar(std::FILE* terminal, long long total) : terminal_(terminal), total_(total) {}
     ~ProgressBar() {
         if (shown_) {
@@ -163,7 +163,8 @@ public:
             return;
         }
         const auto now = std::chrono::steady_clock::now();
-        if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(100)) {
+        if (now - start_ < std::chrono::seconds(1) ||
+            now - last_ < std::chrono::milliseconds(100)) {
             return;
         }
         last_ = now;
@@ -178,7 +179,7 @@ public:
         std::fflush(terminal_);
     }
 
-private:
+  private:
     static constexpr int kWidth = 40;
     std::FILE* terminal_;
     long long total_;
@@ -197,11 +198,13 @@ void AddScanOptions(QCommandLineParser& parser) {
     parser.addOption({"scan-step",
                       "Scan step in local clock time: minutes, hours or days (default 1d).",
                       "N{m|h|d}", "1d"});
-    parser.addOption({"changes-only",
-                      "Scan: print a row only when a body's place, zone or result changes."});
+    parser.addOption(
+        {"changes-only", "Scan: print a row only when a body's place, zone or result changes."});
 }
 
-bool WantsScan(const QCommandLineParser& parser) { return parser.isSet("scan-until"); }
+bool WantsScan(const QCommandLineParser& parser) {
+    return parser.isSet("scan-until");
+}
 
 std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& parser,
                                                       const ChartInput& day, bool json) {
@@ -215,10 +218,10 @@ std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& 
     CalendarMoment end{until.captured(1).toInt(), until.captured(2).toInt(),
                        until.captured(3).toInt(), until.captured(4).toInt(),
                        until.captured(5).toInt()};
-    const bool realDate =
-        until.hasMatch() && end.Year >= kFirstYear && end.Year <= kLastYear && end.Month >= 1 &&
-        end.Month <= 12 && end.Day >= 1 &&
-        MomentFromMinutes(MinutesSince1970(end)) == end && end.Hour <= 23 && end.Minute <= 59;
+    const bool realDate = until.hasMatch() && end.Year >= kFirstYear && end.Year <= kLastYear &&
+                          end.Month >= 1 && end.Month <= 12 && end.Day >= 1 &&
+                          MomentFromMinutes(MinutesSince1970(end)) == end && end.Hour <= 23 &&
+                          end.Minute <= 59;
     if (!realDate) {
         return InputError{kExitUsage,
                           "--scan-until: expected a real date YYYY-MM-DD or YYYY-MM-DDTHH:MM from "

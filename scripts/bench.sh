@@ -8,3 +8,5 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench
 build/bench/bench/bench_charts
 bench/count_instructions.sh build/bench/bench/bench_charts OneChart OneChartForCounting
+build/bench/bench/bench_scan
+QT_QPA_PLATFORM=offscreen build/bench/bench/bench_app
