@@ -7,6 +7,7 @@
 // (one line), and divide the total by the calls counted.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_inputs.h"
 #include "engine/driver/chart_calculation.h"
 
 using namespace zkc;
@@ -14,20 +15,7 @@ using namespace zkc;
 namespace {
 
 ChartInput Birth() {
-    ChartInput in;
-    in.Year = 1980;
-    in.Month = 6;
-    in.Day = 15;
-    in.Hour = 10;
-    in.Minute = 30;
-    in.ZoneHours = 5;
-    in.ZoneMinutes = 30;
-    in.LongitudeDegrees = 77;
-    in.LongitudeMinutes = 13;
-    in.IsEast = true;
-    in.LatitudeDegrees = 28;
-    in.LatitudeMinutes = 39;
-    return in;
+    return bench::AtDelhi(1980, 6, 15, 10, 30);
 }
 
 ChartInput Day(int minute) {

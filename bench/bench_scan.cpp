@@ -4,33 +4,17 @@
 
 #include <cstdio>
 
+#include "bench/bench_inputs.h"
 #include "cli/scan.h"
 
 using namespace zkc;
 
 namespace {
 
-ChartInput Place(int year, int month, int day, int hour, int minute) {
-    ChartInput in;
-    in.Year = static_cast<std::int16_t>(year);
-    in.Month = static_cast<std::int16_t>(month);
-    in.Day = static_cast<std::int16_t>(day);
-    in.Hour = static_cast<std::int16_t>(hour);
-    in.Minute = static_cast<std::int16_t>(minute);
-    in.ZoneHours = 5;
-    in.ZoneMinutes = 30;
-    in.LongitudeDegrees = 77;
-    in.LongitudeMinutes = 13;
-    in.IsEast = true;
-    in.LatitudeDegrees = 28;
-    in.LatitudeMinutes = 39;
-    return in;
-}
-
 void Scan(benchmark::State& state, cli::ScanFormat format, bool changesOnly) {
     std::FILE* devNull = std::fopen("/dev/null", "w");
-    const ChartInput birth = Place(1990, 1, 26, 16, 5);
-    const ChartInput day = Place(2026, 12, 8, 0, 0);
+    const ChartInput birth = bench::AtDelhi(1990, 1, 26, 16, 5);
+    const ChartInput day = bench::AtDelhi(2026, 12, 8, 0, 0);
     cli::ScanRequest request;
     request.Until = {2027, 12, 8, 0, 0};  // a year in steps of ten minutes
     request.StepMinutes = 10;

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <cstring>
 #include <string>
@@ -31,14 +32,7 @@ class RowWriter {
     void Put(char c) { buffer_.push_back(c); }
     void Number(int n) {
         char digits[12];
-        int count = 0;
-        do {
-            digits[count++] = static_cast<char>('0' + n % 10);
-            n /= 10;
-        } while (n > 0);
-        while (count > 0) {
-            buffer_.push_back(digits[--count]);
-        }
+        buffer_.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
     }
     void TwoDigits(int n) {
         buffer_.push_back(static_cast<char>('0' + n / 10));

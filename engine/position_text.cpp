@@ -1,22 +1,14 @@
 #include "engine/position_text.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace zkc {
 namespace {
 
-// Writes n ≥ 0 in plain decimal at p and returns the end.
+// Writes n in plain decimal at p and returns the end.
 char* WriteNumber(char* p, int n) {
-    char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n > 0);
-    while (count > 0) {
-        *p++ = digits[--count];
-    }
-    return p;
+    return std::to_chars(p, p + 12, n).ptr;
 }
 
 char* WriteText(char* p, std::string_view text) {

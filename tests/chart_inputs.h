@@ -41,6 +41,11 @@ inline ChartInput MakeInput(int year, int month, int day, int hour, int minute, 
     return in;
 }
 
+// The long form of a longitude given as degrees, minutes, seconds and sign.
+inline QString Long(int d, int m, int s, const char* sign) {
+    return QString::asprintf("%d\u00B0 %d' %d\" %s", d, m, s, sign);
+}
+
 // Any text of the core as a QString, for comparisons.
 inline QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

@@ -10,15 +10,12 @@
 #include "engine/position_text.h"
 
 using namespace zkc;
+using zkc::test::Long;
 using zkc::test::MakeInput;
 
 namespace {
 
 constexpr double kFourDecimals = 0.5e-4;
-
-QString Long(int d, int m, int s, const char* sign) {
-    return QString::asprintf("%d\u00B0 %d' %d\" %s", d, m, s, sign);
-}
 
 }  // namespace
 

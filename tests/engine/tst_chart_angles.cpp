@@ -12,6 +12,7 @@
 #include "engine/vedic_planet_position.h"
 
 using namespace zkc;
+using zkc::test::Long;
 using zkc::test::MakeInput;
 
 namespace {
@@ -19,10 +20,6 @@ namespace {
 // Reference values are printed to four decimals (T to seven).
 constexpr double kFourDecimals = 0.5e-4;
 constexpr double kSevenDecimals = 0.5e-7;
-
-QString Long(int d, int m, int s, const char* sign) {
-    return QString::asprintf("%d\u00B0 %d' %d\" %s", d, m, s, sign);
-}
 
 }  // namespace
 

@@ -14,14 +14,11 @@
 #include "engine/position_text.h"
 
 using namespace zkc;
+using zkc::test::Long;
 
 namespace {
 
 constexpr double kFourDecimals = 0.5e-4;
-
-QString Long(int d, int m, int s, const char* sign) {
-    return QString::asprintf("%d\u00B0 %d' %d\" %s", d, m, s, sign);
-}
 
 // Bodies of a reference table: element rows 0 … 5, then Rahu and Ketu.
 enum RefBody { kRefRahu = 6, kRefKetu = 7 };

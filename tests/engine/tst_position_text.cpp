@@ -2,17 +2,11 @@
 #include <QtTest>
 #include <cmath>
 
+#include "chart_inputs.h"
 #include "engine/position_text.h"
 
 using namespace zkc;
-
-namespace {
-
-QString Long(int d, int m, int s, const char* sign) {
-    return QString::asprintf("%d\u00B0 %d' %d\" %s", d, m, s, sign);
-}
-
-}  // namespace
+using zkc::test::Long;
 
 class TestPositionText : public QObject {
     Q_OBJECT
