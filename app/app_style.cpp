@@ -27,6 +27,15 @@ QFont CaptionFont() {
     return font;
 }
 
+void StyleAsLink(QWidget* label) {
+    QFont font = ApplicationFont();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0xC0));
+    label->setPalette(palette);
+}
+
 void PaintBackground(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);

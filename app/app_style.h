@@ -18,6 +18,9 @@ QFont ApplicationFont();
 // The same font in bold, for field captions.
 QFont CaptionFont();
 
+// Blue underlined text, for labels that open something when clicked.
+void StyleAsLink(QWidget* label);
+
 // Fills a widget's background with a colour (and keeps text readable on it).
 void PaintBackground(QWidget* widget, const QColor& background, const QColor& text);
 

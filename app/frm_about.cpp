@@ -18,12 +18,7 @@ namespace {
 
 ClickableLabel* Link(const QString& text, QWidget* parent) {
     auto* label = new ClickableLabel(text, parent);
-    QFont font = ApplicationFont();
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor(0, 0, 0xC0));
-    label->setPalette(p);
+    StyleAsLink(label);
     return label;
 }
 

@@ -316,15 +316,15 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 // ---- Time zone picker -------------------------------------------------------
 
 void FrmMain::lblTZHelp_Click() {
-    bTimeZoneForOracle = false;
-    FrmTimeZone picker(bTimeZoneForOracle,
-                       {fraDOBDetails_->txtZoneHour, fraDOBDetails_->txtZoneMinute},
-                       {fraOracleDetails_->txtZoneHour, fraOracleDetails_->txtZoneMinute}, this);
-    picker.exec();
+    OpenTimeZonePicker(false);
 }
 
 void FrmMain::lblTZHelpOracle_Click() {
-    bTimeZoneForOracle = true;
+    OpenTimeZonePicker(true);
+}
+
+void FrmMain::OpenTimeZonePicker(bool forOracle) {
+    bTimeZoneForOracle = forOracle;
     FrmTimeZone picker(bTimeZoneForOracle,
                        {fraDOBDetails_->txtZoneHour, fraDOBDetails_->txtZoneMinute},
                        {fraOracleDetails_->txtZoneHour, fraOracleDetails_->txtZoneMinute}, this);

@@ -85,6 +85,7 @@ class FrmMain : public QMainWindow {
     bool Validate(InputPage& page);
     bool AcceptDigitKey(const QKeyEvent& key);
     void FindLatLongOnline(int index);
+    void OpenTimeZonePicker(bool forOracle);
     void OpenWebPage(const QUrl& address);
     void ShowMessage(std::string_view text, MessageIcon icon);
 

@@ -120,12 +120,7 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     txtZoneMinute = NumberBox(name("txtZoneMinute"), 3, zone);
     lblTZHelp = new ClickableLabel("TZ Help", zone);
     lblTZHelp->setObjectName(name("lblTZHelp"));
-    QFont link = ApplicationFont();
-    link.setUnderline(true);
-    lblTZHelp->setFont(link);
-    QPalette linkPalette = lblTZHelp->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 0xC0));
-    lblTZHelp->setPalette(linkPalette);
+    StyleAsLink(lblTZHelp);
     chkDST = new QCheckBox("DST", zone);
     chkDST->setObjectName(name("chkDST"));
     zoneRow->addWidget(new QLabel("Hour", zone));

@@ -9,10 +9,6 @@
 namespace zkc::cli {
 namespace {
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The long form behind each listed body's position text.
 std::string_view LongForm(const ChartView& chart, int body) {
     const ChartPositions& p = chart.Positions;
@@ -50,21 +46,26 @@ QJsonObject ChartJson(const ChartView& chart) {
     for (int i = 0; i < kListedBodies; ++i) {
         const auto& name = chart.Positions.BodyNames[static_cast<std::size_t>(i)];
         positions.append(QJsonObject{
-            {"body", Q(name)},
-            {"position", Q(chart.Positions.PositionTexts[static_cast<std::size_t>(i)])}});
-        longForms.insert(Q(name), Q(LongForm(chart, i)));
+            {"body", FromCore(name)},
+            {"position", FromCore(chart.Positions.PositionTexts[static_cast<std::size_t>(i)])}});
+        longForms.insert(FromCore(name), FromCore(LongForm(chart, i)));
     }
     return {{"positions", positions},
             {"longForms", longForms},
-            {"moonNakshatra", Q(chart.Moon.MoonNakshatraName)}};
+            {"moonNakshatra", FromCore(chart.Moon.MoonNakshatraName)}};
 }
 
 QString KotaName(KotaNakshatra k) {
-    return k >= 0 && k < kKotaNakshatraCount ? Q(KotaNakshatraNames[static_cast<std::size_t>(k)])
-                                             : QString();
+    return k >= 0 && k < kKotaNakshatraCount
+               ? FromCore(KotaNakshatraNames[static_cast<std::size_t>(k)])
+               : QString();
 }
 
 }  // namespace
+
+QString FromCore(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QByteArray PlainReport(std::string_view reportText) {
     QByteArray text(reportText.data(), static_cast<qsizetype>(reportText.size()));
@@ -80,17 +81,17 @@ QJsonObject ReadingJson(const ChartCalculation& charts, const KotaReading& readi
     }
     QJsonArray placements;
     for (const KotaPlacement& p : reading.Placements) {
-        placements.append(QJsonObject{{"body", Q(p.BodyName)},
+        placements.append(QJsonObject{{"body", FromCore(p.BodyName)},
                                       {"nakshatra", KotaName(p.Nakshatra)},
                                       {"place", p.Place},
-                                      {"zone", Q(ZoneLabel(p.Zone))},
-                                      {"nature", Q(NatureLabel(p.Nature))},
-                                      {"result", Q(ResultLabel(p.Result))}});
+                                      {"zone", FromCore(ZoneLabel(p.Zone))},
+                                      {"nature", FromCore(NatureLabel(p.Nature))},
+                                      {"result", FromCore(ResultLabel(p.Result))}});
     }
     const BirthChartView birth = charts.BirthChart();
     return {{"birth", ChartJson(birth)},
             {"day", ChartJson(charts.OracleChart())},
-            {"birthNakshatra", Q(birth.Moon.MoonNakshatraName)},
+            {"birthNakshatra", FromCore(birth.Moon.MoonNakshatraName)},
             {"birthKotaNakshatra", KotaName(reading.BirthKotaNakshatra)},
             {"ring", ring},
             {"placements", placements},

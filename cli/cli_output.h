@@ -3,12 +3,16 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QString>
 #include <string_view>
 
 #include "engine/driver/chart_calculation.h"
 #include "kota/kota_chakra.h"
 
 namespace zkc::cli {
+
+// A text of the core (UTF-8) as a QString.
+QString FromCore(std::string_view text);
 
 // The report text as the window's text box holds it: "\r\n" becomes "\n".
 QByteArray PlainReport(std::string_view reportText);

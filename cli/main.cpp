@@ -5,6 +5,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "cli/exit_codes.h"
 #include "cli/run_cli.h"
 
 int main(int argc, char* argv[]) {
@@ -23,7 +24,7 @@ int main(int argc, char* argv[]) {
     const int status = zkc::cli::RunCli(QCoreApplication::arguments(), streams);
     // A reading that could not be written out completely is a failure.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        return 74;
+        return zkc::cli::kExitIoError;
     }
     return status;
 }

@@ -57,9 +57,7 @@ class Cli {
 // The window's messages, with the page they come from.
 std::optional<QString> CheckPages(const Pages& pages) {
     const auto message = [](const char* page, const CheckFailure& f) {
-        return QString("%1: %2").arg(
-            QLatin1String(page),
-            QString::fromUtf8(f.Message.data(), static_cast<qsizetype>(f.Message.size())));
+        return QString("%1: %2").arg(QLatin1String(page), FromCore(f.Message));
     };
     if (const auto failure = CheckPage(pages.Birth)) {
         return message("birth", *failure);
