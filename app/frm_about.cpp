@@ -12,6 +12,7 @@
 #include "app/emblem.h"
 #include "app/seams.h"
 #include "app/web_links.h"
+#include "version/version.h"
 
 namespace zkc::app {
 namespace {
@@ -35,7 +36,7 @@ QLabel* Paragraph(const QString& text, int width, QWidget* parent) {
 
 FrmAbout::FrmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
-    setWindowTitle("Zorvik Kota Chakra v1.15");
+    setWindowTitle(QString::fromUtf8(kProductTitle));
     setModal(true);
     setFont(ApplicationFont());
 
@@ -47,7 +48,7 @@ FrmAbout::FrmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     // The text column: about 55 average characters wide in the dialog's font.
     const int column = fontMetrics().averageCharWidth() * 55;
 
-    auto* title = new QLabel("Zorvik Kota Chakra v1.15", this);
+    auto* title = new QLabel(QString::fromUtf8(kProductTitle), this);
     title->setObjectName("lblTitle");
     QFont titleFont = CaptionFont();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);

@@ -19,7 +19,9 @@
 #include "app/seams.h"
 #include "app/twips.h"
 #include "app/web_links.h"
+#include "documents/core_text.h"
 #include "kota/kota_chakra.h"
+#include "version/version.h"
 
 namespace zkc::app {
 namespace {
@@ -39,10 +41,6 @@ QRect Place(const TwipsScale& scale, const int (&r)[4]) {
     return scale(r[0], r[1], r[2], r[3]);
 }
 
-QString FromCore(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 ClickableLabel* WhiteLink(const QString& text, QWidget* parent) {
     auto* label = new ClickableLabel(text, parent);
     PaintBackground(label, kWindowGreen, Qt::white);
@@ -55,7 +53,7 @@ ClickableLabel* WhiteLink(const QString& text, QWidget* parent) {
 
 FrmMain::FrmMain(Services services, QWidget* parent) : QMainWindow(parent), services_(services) {
     setObjectName("frmMain");
-    setWindowTitle("Zorvik Kota Chakra v1.15");
+    setWindowTitle(QString::fromUtf8(kProductTitle));
     setWindowIcon(EmblemIcon());
     setFont(ApplicationFont());
     BuildMenus();
@@ -387,7 +385,7 @@ void FrmMain::FindLatLongOnline(int index) {
     }
     const QString searchText = page->txtUserCity->text() + " " + page->txtUserState->text() + " " +
                                page->txtUserCountry->text() + " Latitude Longitude";
-    services_.search.Search(searchText, WebAddress(WebPage::Home));
+    services_.search.Search(searchText);
 }
 
 // ---- The report and the clipboard -------------------------------------------

@@ -7,6 +7,7 @@
 
 #include "app/app_style.h"
 #include "app/time_zone_table.h"
+#include "version/version.h"
 
 namespace zkc::app {
 
@@ -14,7 +15,7 @@ FrmTimeZone::FrmTimeZone(bool& bTimeZoneForOracle, ZoneFields page1, ZoneFields 
                          QWidget* parent)
     : QDialog(parent), bTimeZoneForOracle_(bTimeZoneForOracle), page1_(page1), page2_(page2) {
     setObjectName("frmTimeZone");
-    setWindowTitle("Zorvik Kota Chakra v1.15");
+    setWindowTitle(QString::fromUtf8(kProductTitle));
     setModal(true);
     setFont(CaptionFont());
     setAttribute(Qt::WA_DeleteOnClose, false);

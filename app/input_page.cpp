@@ -13,6 +13,9 @@
 #include "app/app_style.h"
 #include "app/clickable_label.h"
 #include "app/wrapping_push_button.h"
+#include "documents/core_text.h"
+#include "engine/month_names.h"
+#include "input/page_lists.h"
 
 namespace zkc::app {
 namespace {
@@ -36,8 +39,8 @@ QLineEdit* NumberBox(const QString& name, int digits, QWidget* parent) {
 }
 
 // A drop-down list as wide as its widest entry, given rather than measured:
-// the fixed size-adjust policy keeps Qt from measuring every entry (twelve
-// lists hold about 1,800).
+// the fixed size-adjust policy keeps Qt from measuring every entry (the
+// twelve lists of the two pages hold 674).
 QComboBox* List(const QString& name, const QString& widest, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
@@ -90,7 +93,7 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     auto* dateRow = new QHBoxLayout;
     cboMonth = List(name("cboMonth"), "September", body);
     cboDate = List(name("cboDate"), "31", body);
-    cboYear = List(name("cboYear"), "2050", body);
+    cboYear = List(name("cboYear"), QString::number(kListedYears.Last), body);
     dateRow->addWidget(cboMonth);
     dateRow->addWidget(cboDate);
     dateRow->addWidget(cboYear);
@@ -223,22 +226,23 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
 }
 
 void InputPage::FillLists() {
-    static const QStringList months = {"January",   "February", "March",    "April",
-                                       "May",       "June",     "July",     "August",
-                                       "September", "October",  "November", "December"};
-    const auto numbers = [](int first, int last) {
+    QStringList months;
+    for (std::string_view month : kMonthNames) {
+        months << FromCore(month);
+    }
+    const auto numbers = [](ListRange range) {
         QStringList list;
-        for (int n = first; n <= last; ++n) {
+        for (int n = range.First; n <= range.Last; ++n) {
             list << QString::number(n);
         }
         return list;
     };
     cboMonth->addItems(months);
-    cboDate->addItems(numbers(1, 31));
-    cboYear->addItems(numbers(1901, 2050));
-    cboHH->addItems(numbers(0, 23));
-    cboMM->addItems(numbers(0, 59));
-    cboSS->addItems(numbers(0, 59));
+    cboDate->addItems(numbers(kListedDays));
+    cboYear->addItems(numbers(kListedYears));
+    cboHH->addItems(numbers(kListedHours));
+    cboMM->addItems(numbers(kListedMinutes));
+    cboSS->addItems(numbers(kListedMinutes));
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
         list->setCurrentIndex(0);
     }

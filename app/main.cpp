@@ -7,12 +7,13 @@
 #include "app/emblem.h"
 #include "app/frm_main.h"
 #include "app/seams.h"
+#include "version/version.h"
 
 int main(int argc, char* argv[]) {
     // Answered before any window system is needed.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("kotachakra %s\n", ZKC_VERSION);
+            std::printf("kotachakra %s\n", zkc::kVersion);
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
@@ -25,9 +26,9 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Zorvik Kota Chakra");
-    QApplication::setApplicationVersion(ZKC_VERSION);
-    QApplication::setDesktopFileName(ZKC_APPLICATION_ID);
+    QApplication::setApplicationName(QString::fromUtf8(zkc::kProductName));
+    QApplication::setApplicationVersion(zkc::kVersion);
+    QApplication::setDesktopFileName(zkc::kApplicationId);
     QApplication::setWindowIcon(zkc::app::EmblemIcon());
     QApplication::setFont(zkc::app::ApplicationFont());
 

@@ -4,11 +4,12 @@
 #include <QMessageBox>
 
 #include "app/web_addresses.h"
+#include "version/version.h"
 
 namespace zkc::app {
 
 QString ApplicationTitle() {
-    return QStringLiteral("Zorvik Kota Chakra");
+    return QString::fromUtf8(kProductName);
 }
 
 void QtMessageBoxes::Show(QWidget* parent, const QString& text, MessageIcon icon) {
@@ -29,7 +30,7 @@ QUrl BrowserWebSearch::SearchAddress(const QString& searchText) {
     return QUrl::fromEncoded(address.toLatin1(), QUrl::StrictMode);
 }
 
-void BrowserWebSearch::Search(const QString& searchText, const QUrl& /*homePage*/) {
+void BrowserWebSearch::Search(const QString& searchText) {
     opener_.OpenWebPage(SearchAddress(searchText));
 }
 

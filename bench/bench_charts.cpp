@@ -7,8 +7,8 @@
 // (one line), and divide the total by the calls counted.
 #include <benchmark/benchmark.h>
 
-#include "bench/bench_inputs.h"
-#include "engine/driver/chart_calculation.h"
+#include "bench_inputs.h"
+#include "driver/chart_calculation.h"
 
 using namespace zkc;
 

@@ -4,8 +4,9 @@
 
 #include <cstdio>
 
-#include "bench/bench_inputs.h"
+#include "bench_inputs.h"
 #include "cli/scan.h"
+#include "engine/calendar.h"
 
 using namespace zkc;
 
@@ -20,11 +21,13 @@ void Scan(benchmark::State& state, cli::ScanFormat format, bool changesOnly) {
     request.StepMinutes = 10;
     request.Format = format;
     request.ChangesOnly = changesOnly;
-    long long readings = 0;
+    const CalendarMoment start{day.Year, day.Month, day.Day, day.Hour, day.Minute};
+    const std::int64_t readingsPerScan =
+        (MinutesSince1970(request.Until) - MinutesSince1970(start)) / request.StepMinutes + 1;
     for (auto _ : state) {
-        readings += cli::RunScan(birth, day, request, devNull, nullptr);
+        cli::RunScan(birth, day, request, devNull, nullptr);
     }
-    state.SetItemsProcessed(readings);
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * readingsPerScan);
     std::fclose(devNull);
 }
 

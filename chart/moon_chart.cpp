@@ -10,37 +10,39 @@
 
 namespace zkc {
 
-int NakshatraIndexOf(double n) {
-    if (!std::isfinite(n)) {
+int NakshatraIndexOf(double nakshatraUnits) {
+    if (!std::isfinite(nakshatraUnits)) {
         return 0;
     }
-    const double index = std::fmod(std::floor(n), kNakshatraCount27);
+    const double index = std::fmod(std::floor(nakshatraUnits), kNakshatraCount27);
     return static_cast<int>(index < 0 ? index + kNakshatraCount27 : index);
 }
 
 MoonPosition ComputeMoonPosition(const ChartInput& input) {
     MoonPosition m;
     const UniversalTimeResult ut = UniversalTime(input);
-    m.UT = ut.UT;
-    m.L = ut.L;
-    m.JDN = JulianDayNumber(input.Month, input.Day, input.Year);
-    m.T = ((m.JDN - kJulianDay2000) + m.UT / 24 - 0.5) / kDaysPerJulianCentury;
+    m.utHours = ut.utHours;
+    m.longitudeWestDegrees = ut.longitudeWestDegrees;
+    m.julianDayNumber = JulianDayNumber(input.Month, input.Day, input.Year);
+    m.julianCenturies2000 =
+        ((m.julianDayNumber - kJulianDay2000) + m.utHours / 24 - 0.5) / kDaysPerJulianCentury;
 
-    m.TropicalLongitude = MoonTropicalLongitude(m.T);
-    m.AyanamsaCorrection = AyanamsaCorrection(m.T);
-    double sidereal = m.TropicalLongitude + m.AyanamsaCorrection;
+    m.tropicalLongitudeDegrees = MoonTropicalLongitudeDegrees(m.julianCenturies2000);
+    m.ayanamsaCorrectionDegrees = MoonAyanamsaCorrection(m.julianCenturies2000);
+    double sidereal = m.tropicalLongitudeDegrees + m.ayanamsaCorrectionDegrees;
     if (sidereal < 0) {
         sidereal += 360;
     }
-    m.SiderealLongitude = sidereal;
-    m.NakshatraUnits = sidereal * 60 / 800;
-    m.NakshatraIndex = NakshatraIndexOf(m.NakshatraUnits);
+    m.siderealLongitudeDegrees = sidereal;
+    // 800 minutes of arc to a nakshatra.
+    m.nakshatraUnits = sidereal * 60 / 800;
+    m.NakshatraIndex = NakshatraIndexOf(m.nakshatraUnits);
     return m;
 }
 
 const MoonChart& VedicEphemeris::ComputeMoonChart(const ChartInput& input) {
     static_cast<MoonPosition&>(results_) = ComputeMoonPosition(input);
-    FormatSignPosition(results_.SiderealLongitude, results_.MoonLongitudeText);
+    FormatSignPosition(results_.siderealLongitudeDegrees, results_.MoonLongitudeText);
     results_.MoonNakshatraName =
         NakshatraNames27[static_cast<std::size_t>(results_.NakshatraIndex)];
     return results_;

@@ -13,7 +13,7 @@ namespace {
 // the argument being nD·D + nM·M + nMp·M′ + nF·F, times the eccentricity
 // factor E when the Sun's anomaly M is part of it.
 struct LongitudeTerm {
-    double coefficient;
+    double coefficientDegrees;
     int nD, nM, nMp, nF;
     bool timesE;
 };
@@ -50,36 +50,42 @@ constexpr std::array<LongitudeTerm, 25> kLongitudeSeries = {{
 
 }  // namespace
 
-double MoonTropicalLongitude(double T) {
-    // Mean elements in degrees, linear in T and not reduced before use.
-    const double Lp = 218.3164591 + 481267.88134236 * T;  // mean longitude
-    const double D = (297.8502042 + 445267.1115168 * T) * kDegreesToRadians;
-    const double M = (357.5291092 + 35999.0502909 * T) * kDegreesToRadians;
-    const double Mp = (134.9634114 + 477198.8676313 * T) * kDegreesToRadians;
-    const double F = (93.2720993 + 483202.0175273 * T) * kDegreesToRadians;
-    const double E = 1 - 0.002516 * T - 0.0000074 * T * T;
+double MoonTropicalLongitudeDegrees(double julianCenturies2000) {
+    const double T = julianCenturies2000;
+    // Mean elements, linear in T and not reduced before use: reducing them
+    // first would change the last bits of every sine.
+    const double meanLongitudeDegrees = 218.3164591 + 481267.88134236 * T;  // L′
+    const double elongationRadians = (297.8502042 + 445267.1115168 * T) * kDegreesToRadians;  // D
+    const double sunAnomalyRadians = (357.5291092 + 35999.0502909 * T) * kDegreesToRadians;   // M
+    const double moonAnomalyRadians = (134.9634114 + 477198.8676313 * T) * kDegreesToRadians;  // M′
+    const double latitudeArgumentRadians =
+        (93.2720993 + 483202.0175273 * T) * kDegreesToRadians;  // F
+    // The Earth's orbit grows less eccentric; terms with the Sun's anomaly shrink with it.
+    const double eccentricityFactor = 1 - 0.002516 * T - 0.0000074 * T * T;  // E
 
-    double sum = 0;
+    double sumDegrees = 0;
     for (const LongitudeTerm& term : kLongitudeSeries) {
-        const double argument = term.nD * D + term.nM * M + term.nMp * Mp + term.nF * F;
-        double value = term.coefficient * std::sin(argument);
+        const double argument = term.nD * elongationRadians + term.nM * sunAnomalyRadians +
+                                term.nMp * moonAnomalyRadians + term.nF * latitudeArgumentRadians;
+        double value = term.coefficientDegrees * std::sin(argument);
         if (term.timesE) {
-            value *= E;
+            value *= eccentricityFactor;
         }
-        sum += value;
+        sumDegrees += value;
     }
     // while λ < 0 add 360, then while λ > 360 subtract 360.
-    return SubtractTurnsWhileAbove360(AddTurnsWhileNegative(Lp + sum));
+    return SubtractTurnsWhileAbove360(AddTurnsWhileNegative(meanLongitudeDegrees + sumDegrees));
 }
 
-double AyanamsaCorrection(double T) {
-    const double omega = 125.044555 - 1934.1361849 * T + 0.0020762 * T * T;
-    const double sunMeanLongitude = 280.466449 + 36000.7698231 * T + 0.0003106 * T * T;
-    // Nutation in longitude, arc seconds; the sine of the Sun's mean
-    // longitude itself, not of twice it as in the planet unit.
-    const double N = 17.23 * std::sin(omega * kDegreesToRadians) +
-                     1.27 * std::sin(sunMeanLongitude * kDegreesToRadians);
-    return (N - (5025.64 * T + 1.11 * T * T) - 85886.27) / 3600;
+double MoonAyanamsaCorrection(double julianCenturies2000) {
+    const double T = julianCenturies2000;
+    const double nodeDegrees = 125.044555 - 1934.1361849 * T + 0.0020762 * T * T;
+    const double sunMeanLongitudeDegrees = 280.466449 + 36000.7698231 * T + 0.0003106 * T * T;
+    // The sine of the Sun's mean longitude itself, not of twice it as in the
+    // planet unit.
+    const double nutationArcSeconds = 17.23 * std::sin(nodeDegrees * kDegreesToRadians) +
+                                      1.27 * std::sin(sunMeanLongitudeDegrees * kDegreesToRadians);
+    return (nutationArcSeconds - (5025.64 * T + 1.11 * T * T) - 85886.27) / 3600;
 }
 
 }  // namespace zkc

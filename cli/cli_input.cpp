@@ -1,136 +1,15 @@
 #include "cli/cli_input.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
 #include <QRegularExpression>
-#include <cmath>
 
 #include "cli/exit_codes.h"
+#include "input/page_lists.h"
 
 namespace zkc::cli {
 namespace {
 
-// What the lists of the window offer; anything else is not a page value.
-struct ListRange {
-    int first;
-    int last;
-};
-constexpr ListRange kMonths{1, 12};
-constexpr ListRange kDays{1, 31};
-constexpr ListRange kYears{1901, 2050};
-constexpr ListRange kHours{0, 23};
-constexpr ListRange kMinutes{0, 59};
-
-bool InRange(int v, ListRange r) {
-    return v >= r.first && v <= r.last;
-}
-
-InputError Refused(const QString& message) {
-    return {kExitRefused, message};
-}
 InputError Usage(const QString& message) {
     return {kExitUsage, message};
-}
-
-// ---- JSON ----------------------------------------------------------------
-
-class JsonPageReader {
-  public:
-    JsonPageReader(const QJsonObject& object, QString prefix)
-        : object_(object), prefix_(std::move(prefix)) {}
-
-    std::optional<InputError> Error() const { return error_; }
-
-    // A whole JSON number; a missing or mistyped one is an error naming it.
-    long Number(const char* field, std::optional<ListRange> range = std::nullopt) {
-        if (error_) {
-            return 0;
-        }
-        const QJsonValue v = object_.value(QLatin1String(field));
-        const double d = v.toDouble();
-        const bool whole =
-            v.isDouble() && std::isfinite(d) && d == std::trunc(d) && std::fabs(d) <= 1e6;
-        if (!whole) {
-            Fail(field, v.isUndefined() ? "missing number" : "expected a whole number");
-            return 0;
-        }
-        const long n = static_cast<long>(d);
-        if (range && !InRange(static_cast<int>(n), *range)) {
-            Fail(field, QString("expected a whole number from %1 to %2")
-                            .arg(range->first)
-                            .arg(range->last));
-        }
-        return n;
-    }
-
-    bool Flag(const char* field) {
-        if (error_) {
-            return false;
-        }
-        const QJsonValue v = object_.value(QLatin1String(field));
-        if (!v.isBool()) {
-            Fail(field, v.isUndefined() ? "missing flag (true or false)"
-                                        : "expected a flag (true or false)");
-        }
-        return v.toBool();
-    }
-
-    std::string Text(const char* field) {
-        if (error_) {
-            return {};
-        }
-        const QJsonValue v = object_.value(QLatin1String(field));
-        if (!v.isUndefined() && !v.isString()) {
-            Fail(field, "expected a text");
-        }
-        return v.toString().toStdString();
-    }
-
-  private:
-    void Fail(const char* field, const QString& what) {
-        error_ = Refused(QString("%1.%2: %3").arg(prefix_, QLatin1String(field), what));
-    }
-
-    QJsonObject object_;
-    QString prefix_;
-    std::optional<InputError> error_;
-};
-
-std::variant<PageFields, InputError> PageFromJson(const QJsonObject& root, const char* key,
-                                                  bool hasName) {
-    const QJsonValue value = root.value(QLatin1String(key));
-    if (!value.isObject()) {
-        return Refused(QString("%1: expected an object with the chart input's fields")
-                           .arg(QLatin1String(key)));
-    }
-    JsonPageReader r(value.toObject(), QLatin1String(key));
-    PageFields page;
-    page.HasName = hasName;
-    if (hasName) {
-        page.Name = r.Text("Name");
-    }
-    page.MonthIndex = static_cast<int>(r.Number("Month", kMonths)) - 1;
-    page.DayIndex = static_cast<int>(r.Number("Day", kDays)) - 1;
-    page.Year = static_cast<int>(r.Number("Year", kYears));
-    page.Hour = static_cast<int>(r.Number("Hour", kHours));
-    page.Minute = static_cast<int>(r.Number("Minute", kMinutes));
-    page.ZoneHour = std::to_string(r.Number("ZoneHours"));
-    page.ZoneMinute = std::to_string(r.Number("ZoneMinutes"));
-    page.LonDegrees = std::to_string(r.Number("LongitudeDegrees"));
-    page.LonMinutes = std::to_string(r.Number("LongitudeMinutes"));
-    page.LatDegrees = std::to_string(r.Number("LatitudeDegrees"));
-    page.LatMinutes = std::to_string(r.Number("LatitudeMinutes"));
-    page.IsEast = r.Flag("IsEast");
-    page.IsSouth = r.Flag("IsSouth");
-    page.IsDaylightSaving = r.Flag("IsDaylightSaving");
-    page.City = r.Text("City");
-    page.State = r.Text("State");
-    page.Country = r.Text("Country");
-    if (auto error = r.Error()) {
-        return *error;
-    }
-    return page;
 }
 
 // ---- Options -------------------------------------------------------------
@@ -157,9 +36,12 @@ std::optional<InputError> ReadDate(const QCommandLineParser& parser, const PageO
     const int year = m.captured(1).toInt();
     const int month = m.captured(2).toInt();
     const int day = m.captured(3).toInt();
-    if (!m.hasMatch() || !InRange(year, kYears) || !InRange(month, kMonths) ||
-        !InRange(day, kDays)) {
-        return Usage(QString("--%1: expected YYYY-MM-DD with a year from 1901 to 2050").arg(name));
+    if (!m.hasMatch() || !kListedYears.Contains(year) || !kListedMonths.Contains(month) ||
+        !kListedDays.Contains(day)) {
+        return Usage(QString("--%1: expected YYYY-MM-DD with a year from %2 to %3")
+                         .arg(name)
+                         .arg(kListedYears.First)
+                         .arg(kListedYears.Last));
     }
     page.Year = year;
     page.MonthIndex = month - 1;
@@ -177,7 +59,7 @@ std::optional<InputError> ReadTime(const QCommandLineParser& parser, const PageO
     const auto m = pattern.match(parser.value(name).trimmed());
     const int hour = m.captured(1).toInt();
     const int minute = m.captured(2).toInt();
-    if (!m.hasMatch() || !InRange(hour, kHours) || !InRange(minute, kMinutes)) {
+    if (!m.hasMatch() || !kListedHours.Contains(hour) || !kListedMinutes.Contains(minute)) {
         return Usage(QString("--%1: expected HH:MM from 00:00 to 23:59").arg(name));
     }
     page.Hour = hour;
@@ -256,27 +138,12 @@ std::variant<PageFields, InputError> PageFromOptions(const QCommandLineParser& p
 
 }  // namespace
 
-std::variant<Pages, InputError> PagesFromJson(const QByteArray& document) {
-    QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(document, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        return Refused(QString("input: not a JSON document (%1 at offset %2)")
-                           .arg(parseError.errorString())
-                           .arg(parseError.offset));
+std::variant<Pages, InputError> PagesFromDocument(const QByteArray& document) {
+    auto pages = PagesFromJson(document);
+    if (const auto* error = std::get_if<DocumentError>(&pages)) {
+        return InputError{kExitRefused, error->Message};
     }
-    if (!json.isObject()) {
-        return Refused("input: expected an object with \"birth\" and \"day\"");
-    }
-    const QJsonObject root = json.object();
-    auto birth = PageFromJson(root, "birth", true);
-    if (auto* error = std::get_if<InputError>(&birth)) {
-        return *error;
-    }
-    auto day = PageFromJson(root, "day", false);
-    if (auto* error = std::get_if<InputError>(&day)) {
-        return *error;
-    }
-    return Pages{std::get<PageFields>(birth), std::get<PageFields>(day)};
+    return std::get<Pages>(pages);
 }
 
 void AddPageOptions(QCommandLineParser& parser) {

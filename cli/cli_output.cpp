@@ -3,42 +3,12 @@
 #include <QJsonArray>
 #include <QString>
 
-#include "engine/orbital_elements.h"
+#include "documents/core_text.h"
+#include "engine/long_forms.h"
 #include "kota/nakshatra_information.h"
 
 namespace zkc::cli {
 namespace {
-
-// The long form behind each listed body's position text.
-std::string_view LongForm(const ChartView& chart, int body) {
-    const ChartPositions& p = chart.Positions;
-    switch (body) {
-        case kSun:
-            return p.RowTexts[kRowEarth];
-        case kMoon:
-            return chart.Moon.MoonLongitudeText;
-        case kMercury:
-            return p.RowTexts[kRowMercury];
-        case kVenus:
-            return p.RowTexts[kRowVenus];
-        case kMars:
-            return p.RowTexts[kRowMars];
-        case kJupiter:
-            return p.RowTexts[kRowJupiter];
-        case kSaturn:
-            return p.RowTexts[kRowSaturn];
-        case kRahu:
-            return p.RahuText;
-        case kKetu:
-            return p.KetuText;
-        case kAscendant:
-            return p.AscendantText;
-        case kMidheaven:
-            return p.MidheavenText;
-        default:
-            return {};
-    }
-}
 
 QJsonObject ChartJson(const ChartView& chart) {
     QJsonArray positions;
@@ -48,7 +18,8 @@ QJsonObject ChartJson(const ChartView& chart) {
         positions.append(QJsonObject{
             {"body", FromCore(name)},
             {"position", FromCore(chart.Positions.PositionTexts[static_cast<std::size_t>(i)])}});
-        longForms.insert(FromCore(name), FromCore(LongForm(chart, i)));
+        longForms.insert(FromCore(name), FromCore(LongFormOfBody(chart.Positions,
+                                                                 chart.Moon.MoonLongitudeText, i)));
     }
     return {{"positions", positions},
             {"longForms", longForms},
@@ -62,10 +33,6 @@ QString KotaName(KotaNakshatra k) {
 }
 
 }  // namespace
-
-QString FromCore(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QByteArray PlainReport(std::string_view reportText) {
     QByteArray text(reportText.data(), static_cast<qsizetype>(reportText.size()));

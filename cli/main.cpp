@@ -7,11 +7,12 @@
 
 #include "cli/exit_codes.h"
 #include "cli/run_cli.h"
+#include "version/version.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("kotachakra-cli");
-    QCoreApplication::setApplicationVersion(ZKC_VERSION);
+    QCoreApplication::setApplicationVersion(zkc::kVersion);
 
     zkc::cli::Streams streams{stdout, stderr, [] {
                                   QFile in;

@@ -8,8 +8,10 @@
 #include "cli/cli_output.h"
 #include "cli/exit_codes.h"
 #include "cli/scan.h"
-#include "engine/page_input.h"
+#include "documents/core_text.h"
+#include "input/page_input.h"
 #include "kota/kota_chakra.h"
+#include "version/version.h"
 
 namespace zkc::cli {
 namespace {
@@ -76,7 +78,7 @@ int Cli::Run(const QStringList& arguments) {
         "--input, or as options. With --scan-until, one row for every step from the day up to "
         "the given moment (CSV, or JSON lines with --format json).\n\n"
         "Exit status: 0 reading printed, 2 input refused (the reason on standard error), "
-        "64 usage error, 66 input file unreadable.");
+        "64 usage error, 66 input file unreadable, 74 output could not be written.");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(
@@ -94,7 +96,7 @@ int Cli::Run(const QStringList& arguments) {
         return kExitOk;
     }
     if (parser.isSet(version)) {
-        std::fprintf(s_.out, "kotachakra-cli %s\n", ZKC_VERSION);
+        std::fprintf(s_.out, "kotachakra-cli %s\n", kVersion);
         return kExitOk;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -119,7 +121,7 @@ int Cli::Run(const QStringList& arguments) {
                          qPrintable(parser.value("input")));
             return kExitNoInput;
         }
-        input = PagesFromJson(*document);
+        input = PagesFromDocument(*document);
     } else {
         input = PagesFromOptions(parser);
     }

@@ -8,13 +8,11 @@
 #include <string>
 
 #include "cli/exit_codes.h"
+#include "input/page_lists.h"
 #include "kota/kota_chakra.h"
 
 namespace zkc::cli {
 namespace {
-
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 
 CalendarMoment StartOf(const ChartInput& day) {
     return {day.Year, day.Month, day.Day, day.Hour, day.Minute};
@@ -212,14 +210,15 @@ std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& 
     CalendarMoment end{until.captured(1).toInt(), until.captured(2).toInt(),
                        until.captured(3).toInt(), until.captured(4).toInt(),
                        until.captured(5).toInt()};
-    const bool realDate = until.hasMatch() && end.Year >= kFirstYear && end.Year <= kLastYear &&
-                          end.Month >= 1 && end.Month <= 12 && end.Day >= 1 &&
-                          MomentFromMinutes(MinutesSince1970(end)) == end && end.Hour <= 23 &&
-                          end.Minute <= 59;
+    const bool realDate = until.hasMatch() && kListedYears.Contains(end.Year) &&
+                          kListedMonths.Contains(end.Month) && kListedDays.Contains(end.Day) &&
+                          kListedHours.Contains(end.Hour) && kListedMinutes.Contains(end.Minute) &&
+                          MomentFromMinutes(MinutesSince1970(end)) == end;
     if (!realDate) {
-        return InputError{kExitUsage,
-                          "--scan-until: expected a real date YYYY-MM-DD or YYYY-MM-DDTHH:MM from "
-                          "1901 to 2050"};
+        return InputError{kExitUsage, QString("--scan-until: expected a real date YYYY-MM-DD or "
+                                              "YYYY-MM-DDTHH:MM from %1 to %2")
+                                          .arg(kListedYears.First)
+                                          .arg(kListedYears.Last)};
     }
     if (MinutesSince1970(end) < MinutesSince1970(StartOf(day))) {
         return InputError{kExitUsage, "--scan-until: the end lies before the day of the reading"};
@@ -239,8 +238,8 @@ std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& 
     return request;
 }
 
-long long RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequest& request,
-                  std::FILE* out, std::FILE* progress) {
+void RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequest& request,
+             std::FILE* out, std::FILE* progress) {
     ChartCalculation charts;
     charts.CalculateBirth(birth);
     const BirthChartView birthChart = charts.BirthChart();
@@ -278,7 +277,6 @@ long long RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequ
             bar.Update(done);
         }
     }
-    return done;
 }
 
 }  // namespace zkc::cli

@@ -57,37 +57,39 @@ CalendarMoment MomentFromMinutes(std::int64_t minutes) {
 }
 
 UniversalTimeResult UniversalTime(const ChartInput& input) {
-    const double t = input.Hour + input.Minute / 60.0;
-    double Z = input.ZoneHours + input.ZoneMinutes / 60.0;
-    double L = input.LongitudeDegrees + input.LongitudeMinutes / 60.0;
+    const double localHours = input.Hour + input.Minute / 60.0;
+    double zoneHours = input.ZoneHours + input.ZoneMinutes / 60.0;
+    double longitudeWest = input.LongitudeDegrees + input.LongitudeMinutes / 60.0;
     if (input.IsEast) {
-        L = -L;
+        longitudeWest = -longitudeWest;
     }
+    const bool east = longitudeWest < 0;
     if (input.IsDaylightSaving) {
-        Z = L < 0 ? Z + 1 : Z - 1;
+        zoneHours = east ? zoneHours + 1 : zoneHours - 1;
     }
-    const double ut = L < 0 ? t - Z : t + Z;
-    return {ut, L};
+    const double utHours = east ? localHours - zoneHours : localHours + zoneHours;
+    return {utHours, longitudeWest};
 }
 
-double SignedLatitude(const ChartInput& input) {
-    const double phi = input.LatitudeDegrees + input.LatitudeMinutes / 60.0;
-    return input.IsSouth ? -phi : phi;
+double LatitudeNorthDegrees(const ChartInput& input) {
+    const double latitude = input.LatitudeDegrees + input.LatitudeMinutes / 60.0;
+    return input.IsSouth ? -latitude : latitude;
 }
 
 CalendarMoment UniversalMoment(const ChartInput& input) {
-    // The hemisphere test uses the same double L as UniversalTime, so the
-    // whole-minute moment and the fractional UT always agree on the direction.
-    const bool east = UniversalTime(input).L < 0;
-    const std::int64_t local = std::int64_t{input.Hour} * 60 + input.Minute;
-    std::int64_t zone = std::int64_t{input.ZoneHours} * 60 + input.ZoneMinutes;
+    // The hemisphere test uses the same double longitude as UniversalTime, so
+    // the whole-minute moment and the fractional UT always agree on the
+    // direction of the zone.
+    const bool east = UniversalTime(input).longitudeWestDegrees < 0;
+    const std::int64_t localMinutes = std::int64_t{input.Hour} * 60 + input.Minute;
+    std::int64_t zoneMinutes = std::int64_t{input.ZoneHours} * 60 + input.ZoneMinutes;
     if (input.IsDaylightSaving) {
-        zone += east ? 60 : -60;
+        zoneMinutes += east ? 60 : -60;
     }
-    const std::int64_t ut = east ? local - zone : local + zone;
+    const std::int64_t utMinutes = east ? localMinutes - zoneMinutes : localMinutes + zoneMinutes;
 
-    const std::int64_t dayOffset = FloorDiv(ut, kMinutesPerDay);
-    const std::int64_t clock = ut - dayOffset * kMinutesPerDay;
+    const std::int64_t dayOffset = FloorDiv(utMinutes, kMinutesPerDay);
+    const std::int64_t clockMinutes = utMinutes - dayOffset * kMinutesPerDay;
 
     CalendarMoment moment{input.Year, input.Month, input.Day, 0, 0};
     if (dayOffset != 0) {
@@ -98,8 +100,8 @@ CalendarMoment UniversalMoment(const ChartInput& input) {
         const std::int64_t month = monthsFromZero - FloorDiv(monthsFromZero, 12) * 12 + 1;
         moment = CivilFromDays(DaysFromCivil(year, month, input.Day) + dayOffset);
     }
-    moment.Hour = static_cast<int>(clock / 60);
-    moment.Minute = static_cast<int>(clock % 60);
+    moment.Hour = static_cast<int>(clockMinutes / 60);
+    moment.Minute = static_cast<int>(clockMinutes % 60);
     return moment;
 }
 
@@ -113,8 +115,8 @@ double JulianDayNumber(double month, double day, double year) {
     return J;
 }
 
-double CenturiesSince1900(double jdn, double ut) {
-    return ((jdn - kJulianDay1900) + ut / 24 - 0.5) / kDaysPerJulianCentury;
+double CenturiesSince1900(double julianDayNumber, double utHours) {
+    return ((julianDayNumber - kJulianDay1900) + utHours / 24 - 0.5) / kDaysPerJulianCentury;
 }
 
 double DayNumber2000(double y, double m, double D, double h, double min) {
@@ -126,13 +128,16 @@ double DayNumber2000(const CalendarMoment& utc) {
     return DayNumber2000(utc.Year, utc.Month, utc.Day, utc.Hour, utc.Minute);
 }
 
-double LocalSiderealDegrees(double T, double ut, double L) {
-    const double lst = 15 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + ut) - L;
-    return SubtractTurnsWhileAtLeast360(lst);
+double LocalSiderealDegrees(double julianCenturies1900, double utHours,
+                            double longitudeWestDegrees) {
+    const double T = julianCenturies1900;
+    const double lstDegrees =
+        15 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + utHours) - longitudeWestDegrees;
+    return SubtractTurnsWhileAtLeast360(lstDegrees);
 }
 
-double Obliquity(double T) {
-    return 23.452294 - 0.0130125 * T;
+double ObliquityDegrees(double julianCenturies1900) {
+    return 23.452294 - 0.0130125 * julianCenturies1900;
 }
 
 }  // namespace zkc

@@ -8,26 +8,29 @@
 
 namespace zkc {
 
-double TropicalMidheaven(double ramc, double epsilon) {
-    double M = ArcTan2(std::tan(ramc), std::cos(epsilon));
-    // Quadrant from the signs of M and of sin RAMC; both tests may add π.
+double TropicalMidheavenDegrees(double ramcRadians, double obliquityRadians) {
+    double M = ArcTan2(std::tan(ramcRadians), std::cos(obliquityRadians));
+    // The arctangent of tan RAMC loses the quadrant; the signs of M and of
+    // sin RAMC bring it back, and both tests may add π.
     if (M < 0) {
         M += kPi;
     }
-    if (std::sin(ramc) < 0) {
+    if (std::sin(ramcRadians) < 0) {
         M += kPi;
     }
     return M * kRadiansToDegrees;
 }
 
-double TropicalAscendant(double ramc, double epsilon, double latitudeDegrees) {
-    double A = ArcTan2(std::cos(ramc),
-                       -std::sin(ramc) * std::cos(epsilon) -
-                           std::sin(epsilon) * std::tan(latitudeDegrees * kDegreesToRadians));
+double TropicalAscendantDegrees(double ramcRadians, double obliquityRadians,
+                                double latitudeNorthDegrees) {
+    double A =
+        ArcTan2(std::cos(ramcRadians), -std::sin(ramcRadians) * std::cos(obliquityRadians) -
+                                           std::sin(obliquityRadians) *
+                                               std::tan(latitudeNorthDegrees * kDegreesToRadians));
     if (A < 0) {
         A += kPi;
     }
-    if (std::cos(ramc) < 0) {
+    if (std::cos(ramcRadians) < 0) {
         A += kPi;
     }
     return SubtractTurnsWhileAtLeast360(A * kRadiansToDegrees);
@@ -36,25 +39,26 @@ double TropicalAscendant(double ramc, double epsilon, double latitudeDegrees) {
 ChartAngles ComputeAngles(const ChartInput& input) {
     ChartAngles r;
     const UniversalTimeResult ut = UniversalTime(input);
-    r.UT = ut.UT;
-    r.L = ut.L;
-    r.Latitude = SignedLatitude(input);
-    r.JDN = JulianDayNumber(input.Month, input.Day, input.Year);
-    r.T = CenturiesSince1900(r.JDN, r.UT);
-    r.UniversalMoment = UniversalMoment(input);
-    r.DayNumber = DayNumber2000(r.UniversalMoment);
+    r.utHours = ut.utHours;
+    r.longitudeWestDegrees = ut.longitudeWestDegrees;
+    r.latitudeNorthDegrees = LatitudeNorthDegrees(input);
+    r.julianDayNumber = JulianDayNumber(input.Month, input.Day, input.Year);
+    r.julianCenturies1900 = CenturiesSince1900(r.julianDayNumber, r.utHours);
+    r.universalMoment = UniversalMoment(input);
+    r.daysSince2000 = DayNumber2000(r.universalMoment);
 
-    r.SiderealCorrection = AyanamsaCorrection1900(r.T);
+    r.SiderealCorrection = AyanamsaCorrection1900(r.julianCenturies1900);
 
-    r.LST = LocalSiderealDegrees(r.T, r.UT, r.L);
-    r.RAMC = r.LST * kDegreesToRadians;
-    r.Obliquity = Obliquity(r.T);
-    const double epsilon = r.Obliquity * kDegreesToRadians;
+    r.lstDegrees = LocalSiderealDegrees(r.julianCenturies1900, r.utHours, r.longitudeWestDegrees);
+    r.ramcRadians = r.lstDegrees * kDegreesToRadians;
+    r.obliquityDegrees = ObliquityDegrees(r.julianCenturies1900);
+    const double obliquityRadians = r.obliquityDegrees * kDegreesToRadians;
 
-    const double midheaven = TropicalMidheaven(r.RAMC, epsilon);
-    const double ascendant = TropicalAscendant(r.RAMC, epsilon, r.Latitude);
-    r.Ascendant = Normalize360(ascendant + r.SiderealCorrection);
-    r.Midheaven = Normalize360(midheaven + r.SiderealCorrection);
+    const double midheaven = TropicalMidheavenDegrees(r.ramcRadians, obliquityRadians);
+    const double ascendant =
+        TropicalAscendantDegrees(r.ramcRadians, obliquityRadians, r.latitudeNorthDegrees);
+    r.ascendantDegrees = Normalize360(ascendant + r.SiderealCorrection);
+    r.midheavenDegrees = Normalize360(midheaven + r.SiderealCorrection);
     return r;
 }
 

@@ -10,42 +10,44 @@
 namespace zkc {
 namespace {
 
-// Radius vector from the true anomaly, in the units of a.
-double RadiusVector(const OrbitalElementSet& el, double nu) {
-    return el.a * (1 - el.e * el.e) / (1 + el.e * std::cos(nu));
+double RadiusVectorAu(const OrbitalElementSet& el, double trueAnomalyRadians) {
+    const double e = el.eccentricity;
+    return el.semiMajorAxisAu * (1 - e * e) / (1 + e * std::cos(trueAnomalyRadians));
 }
 
 }  // namespace
 
-EarthPosition HeliocentricEarth(double d) {
+EarthPosition HeliocentricEarth(double daysSince2000) {
     // The Earth's orbit is taken in the ecliptic: its i and Ω are not used.
-    const OrbitalElementSet earth = OrbitalElements(kRowEarth, d);
-    const double M = NormalizeRadians(earth.L - earth.Perihelion);
-    const double nu = SolveKepler(M, earth.e);
-    const double r = RadiusVector(earth, nu);
-    return {r * std::cos(earth.Perihelion + nu), r * std::sin(earth.Perihelion + nu)};
+    const OrbitalElementSet earth = OrbitalElements(kRowEarth, daysSince2000);
+    const double meanAnomaly =
+        NormalizeRadians(earth.meanLongitudeRadians - earth.perihelionRadians);
+    const double nu = SolveKepler(meanAnomaly, earth.eccentricity);
+    const double r = RadiusVectorAu(earth, nu);
+    return {r * std::cos(earth.perihelionRadians + nu), r * std::sin(earth.perihelionRadians + nu)};
 }
 
-double GeocentricLongitude(int row, double d, const EarthPosition& earth) {
-    double x = 0;
-    double y = 0;
+double GeocentricLongitude(int row, double daysSince2000, const EarthPosition& earth) {
+    double xAu = 0;
+    double yAu = 0;
     if (row != kRowEarth) {
-        const OrbitalElementSet el = OrbitalElements(row, d);
-        const double M = NormalizeRadians(el.L - el.Perihelion);
-        const double nu = SolveKepler(M, el.e);
-        const double r = RadiusVector(el, nu);
-        const double u = nu + el.Perihelion - el.Omega;  // argument of latitude
-        const double cosOmega = std::cos(el.Omega);
-        const double sinOmega = std::sin(el.Omega);
-        const double cosI = std::cos(el.i);
-        x = r * (cosOmega * std::cos(u) - sinOmega * std::sin(u) * cosI);
-        y = r * (sinOmega * std::cos(u) + cosOmega * std::sin(u) * cosI);
+        const OrbitalElementSet el = OrbitalElements(row, daysSince2000);
+        const double meanAnomaly = NormalizeRadians(el.meanLongitudeRadians - el.perihelionRadians);
+        const double nu = SolveKepler(meanAnomaly, el.eccentricity);
+        const double r = RadiusVectorAu(el, nu);
+        const double u =
+            nu + el.perihelionRadians - el.ascendingNodeRadians;  // argument of latitude
+        const double cosNode = std::cos(el.ascendingNodeRadians);
+        const double sinNode = std::sin(el.ascendingNodeRadians);
+        const double cosI = std::cos(el.inclinationRadians);
+        xAu = r * (cosNode * std::cos(u) - sinNode * std::sin(u) * cosI);
+        yAu = r * (sinNode * std::cos(u) + cosNode * std::sin(u) * cosI);
         // z = r sin u sin i is not needed for a longitude.
     }
     // The Sun (row 2) is the Earth seen from itself: the body sits at the
     // origin and only the Earth's own position is subtracted.
-    const double X = x - earth.x;
-    const double Y = y - earth.y;
+    const double X = xAu - earth.xAu;
+    const double Y = yAu - earth.yAu;
     double lambda = ArcTan2(Y, X) * (180 / kPi);
     while (lambda > 360) {
         lambda -= 360;
@@ -56,8 +58,8 @@ double GeocentricLongitude(int row, double d, const EarthPosition& earth) {
     return lambda;
 }
 
-double GeocentricLongitude(int row, double d) {
-    return GeocentricLongitude(row, d, HeliocentricEarth(d));
+double GeocentricLongitude(int row, double daysSince2000) {
+    return GeocentricLongitude(row, daysSince2000, HeliocentricEarth(daysSince2000));
 }
 
 }  // namespace zkc

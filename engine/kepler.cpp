@@ -14,7 +14,9 @@ constexpr int kMaxNewtonSteps = 64;
 
 }  // namespace
 
-double SolveKepler(double M, double e) {
+double SolveKepler(double meanAnomalyRadians, double eccentricity) {
+    const double M = meanAnomalyRadians;
+    const double e = eccentricity;
     double E = M + e * std::sin(M) * (1 + e * std::cos(M));
     double next = E;
     for (int step = 0; step < kMaxNewtonSteps; ++step) {

@@ -7,16 +7,16 @@
 
 namespace zkc {
 
-double RahuLongitude(double d, double siderealCorrection) {
-    const double meanNode = 125.1228 - 0.0529538083 * d;  // degrees, tropical
-    const double radians = NormalizeRadians(meanNode * kDegreesToRadians);
-    double rahu = radians * kNodeRadiansToDegrees - kNodeOffsetDegrees;
-    rahu -= std::fabs(siderealCorrection);
-    return AddTurnsWhileNegative(rahu);
+double RahuLongitudeDegrees(double daysSince2000, double siderealCorrectionDegrees) {
+    const double meanNodeDegrees = 125.1228 - 0.0529538083 * daysSince2000;  // tropical
+    const double meanNodeRadians = NormalizeRadians(meanNodeDegrees * kDegreesToRadians);
+    double rahuDegrees = meanNodeRadians * kNodeRadiansToDegrees - kNodeOffsetDegrees;
+    rahuDegrees -= std::fabs(siderealCorrectionDegrees);
+    return AddTurnsWhileNegative(rahuDegrees);
 }
 
-double KetuLongitude(double rahu) {
-    return SubtractTurnsWhileAbove360(rahu + 180);
+double KetuLongitudeDegrees(double rahuDegrees) {
+    return SubtractTurnsWhileAbove360(rahuDegrees + 180);
 }
 
 }  // namespace zkc

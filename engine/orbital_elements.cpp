@@ -8,7 +8,9 @@
 namespace zkc {
 namespace {
 
-// Angles are base degrees plus a rate in arc seconds per Julian century.
+// Each element is a value at J2000 plus a rate per Julian century: a in
+// astronomical units, e unitless, the four angles in degrees with their rates
+// in arc seconds.
 struct ElementRates {
     double a0, aRate;
     double e0, eRate;
@@ -30,22 +32,22 @@ constexpr std::array<ElementRates, kElementRows> kElementTable = {{
 }};
 // clang-format on
 
-double AngleAt(double baseDegrees, double rateArcSeconds, double T2) {
-    return (baseDegrees + rateArcSeconds * T2 / 3600) * kDegreesToRadians;
+double RadiansAt(double baseDegrees, double rateArcSecondsPerCentury, double centuries2000) {
+    return (baseDegrees + rateArcSecondsPerCentury * centuries2000 / 3600) * kDegreesToRadians;
 }
 
 }  // namespace
 
-OrbitalElementSet OrbitalElements(int row, double d) {
+OrbitalElementSet OrbitalElements(int row, double daysSince2000) {
     const ElementRates& r = kElementTable[static_cast<std::size_t>(row)];
-    const double T2 = d / kDaysPerJulianCentury;  // Julian centuries from J2000
+    const double centuries2000 = daysSince2000 / kDaysPerJulianCentury;
     OrbitalElementSet el;
-    el.a = r.a0 + r.aRate * T2;
-    el.e = r.e0 + r.eRate * T2;
-    el.i = AngleAt(r.iBase, r.iRate, T2);
-    el.Omega = AngleAt(r.OmegaBase, r.OmegaRate, T2);
-    el.Perihelion = AngleAt(r.PerihelionBase, r.PerihelionRate, T2);
-    el.L = NormalizeRadians(AngleAt(r.LBase, r.LRate, T2));
+    el.semiMajorAxisAu = r.a0 + r.aRate * centuries2000;
+    el.eccentricity = r.e0 + r.eRate * centuries2000;
+    el.inclinationRadians = RadiansAt(r.iBase, r.iRate, centuries2000);
+    el.ascendingNodeRadians = RadiansAt(r.OmegaBase, r.OmegaRate, centuries2000);
+    el.perihelionRadians = RadiansAt(r.PerihelionBase, r.PerihelionRate, centuries2000);
+    el.meanLongitudeRadians = NormalizeRadians(RadiansAt(r.LBase, r.LRate, centuries2000));
     return el;
 }
 

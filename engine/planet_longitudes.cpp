@@ -8,17 +8,18 @@
 
 namespace zkc {
 
-PlanetLongitudes ComputePlanetLongitudes(double d, double siderealCorrection) {
+PlanetLongitudes ComputePlanetLongitudes(double daysSince2000, double siderealCorrectionDegrees) {
     PlanetLongitudes p;
-    const double ayanamsa = std::fabs(siderealCorrection);
-    const EarthPosition earth = HeliocentricEarth(d);
+    const double ayanamsaDegrees = std::fabs(siderealCorrectionDegrees);
+    const EarthPosition earth = HeliocentricEarth(daysSince2000);
     for (int row = 0; row < kElementRows; ++row) {
-        const double lambda = GeocentricLongitude(row, d, earth);
-        p.Tropical[static_cast<std::size_t>(row)] = lambda;
-        p.Sidereal[static_cast<std::size_t>(row)] = AddTurnsWhileNegative(lambda - ayanamsa);
+        const double lambda = GeocentricLongitude(row, daysSince2000, earth);
+        p.tropicalDegrees[static_cast<std::size_t>(row)] = lambda;
+        p.siderealDegrees[static_cast<std::size_t>(row)] =
+            AddTurnsWhileNegative(lambda - ayanamsaDegrees);
     }
-    p.Rahu = RahuLongitude(d, siderealCorrection);
-    p.Ketu = KetuLongitude(p.Rahu);
+    p.rahuDegrees = RahuLongitudeDegrees(daysSince2000, siderealCorrectionDegrees);
+    p.ketuDegrees = KetuLongitudeDegrees(p.rahuDegrees);
     return p;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/vedic_planet_position.h"
 
+#include "engine/long_forms.h"
 #include "engine/position_text.h"
 
 namespace zkc {
@@ -9,38 +10,30 @@ namespace zkc {
 
 const ChartAngles& VedicPlanetPosition::ComputeChartAngles(const ChartInput& input) {
     angles_ = ComputeAngles(input);
-    positions_.SiderealCorrection = angles_.SiderealCorrection;
-    FormatSignPosition(angles_.Ascendant, positions_.AscendantText);
-    FormatSignPosition(angles_.Midheaven, positions_.MidheavenText);
+    FormatSignPosition(angles_.ascendantDegrees, positions_.AscendantText);
+    FormatSignPosition(angles_.midheavenDegrees, positions_.MidheavenText);
     return angles_;
 }
 
 const ChartPositions& VedicPlanetPosition::ComputePlanetPositions(
     std::string_view moonLongitudeText) {
-    planets_ = ComputePlanetLongitudes(angles_.DayNumber, angles_.SiderealCorrection);
+    planets_ = ComputePlanetLongitudes(angles_.daysSince2000, angles_.SiderealCorrection);
 
     ChartPositions& p = positions_;
     for (std::size_t i = 0; i < kBodySlots; ++i) {
         p.BodyNames[i] = BodyNames[i];
     }
     for (std::size_t row = 0; row < kElementRows; ++row) {
-        FormatSignPosition(planets_.Sidereal[row], p.RowTexts[row]);
+        FormatSignPosition(planets_.siderealDegrees[row], p.RowTexts[row]);
     }
-    FormatSignPosition(planets_.Rahu, p.RahuText);
-    FormatSignPosition(planets_.Ketu, p.KetuText);
+    FormatSignPosition(planets_.rahuDegrees, p.RahuText);
+    FormatSignPosition(planets_.ketuDegrees, p.KetuText);
 
-    ToPositionText(p.RowTexts[kRowEarth], p.PositionTexts[kSun]);
-    ToPositionText(moonLongitudeText, p.PositionTexts[kMoon]);
-    ToPositionText(p.RowTexts[kRowMercury], p.PositionTexts[kMercury]);
-    ToPositionText(p.RowTexts[kRowVenus], p.PositionTexts[kVenus]);
-    ToPositionText(p.RowTexts[kRowMars], p.PositionTexts[kMars]);
-    ToPositionText(p.RowTexts[kRowJupiter], p.PositionTexts[kJupiter]);
-    ToPositionText(p.RowTexts[kRowSaturn], p.PositionTexts[kSaturn]);
-    ToPositionText(p.RahuText, p.PositionTexts[kRahu]);
-    ToPositionText(p.KetuText, p.PositionTexts[kKetu]);
-    ToPositionText(p.AscendantText, p.PositionTexts[kAscendant]);
-    ToPositionText(p.MidheavenText, p.PositionTexts[kMidheaven]);
-    p.PositionTexts[11].clear();
+    for (int body = 0; body < kListedBodies; ++body) {
+        ToPositionText(LongFormOfBody(p, moonLongitudeText, body),
+                       p.PositionTexts[static_cast<std::size_t>(body)]);
+    }
+    p.PositionTexts[kBodySlots - 1].clear();
     return positions_;
 }
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/driver/chart_calculation.h"
-#include "engine/page_input.h"
+#include "driver/chart_calculation.h"
 #include "engine/position_text.h"
+#include "input/page_input.h"
 #include "kota/kota_chakra.h"
 
 using namespace zkc;

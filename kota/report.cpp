@@ -1,15 +1,10 @@
 #include "kota/report.h"
 
-#include <array>
-
+#include "engine/month_names.h"
 #include "kota/nakshatra_information.h"
 
 namespace zkc {
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 // Builds the text of one run from pieces, reusing one buffer.
 class Run {
@@ -169,11 +164,6 @@ class ReportWriter {
 };
 
 }  // namespace
-
-std::string_view MonthName(int month) {
-    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)]
-                                     : std::string_view();
-}
 
 void WriteKotaReport(const KotaReportContent& content, ReportSink& sink) {
     ReportWriter(content, sink).Write();

@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "app/report_text_box.h"
+#include "version/version.h"
 #include "window_fixture.h"
 
 using namespace zkc;
@@ -28,7 +29,7 @@ class TestFrmMain : public QObject {
   private slots:
     void freshWindow() {
         Window w;
-        QCOMPARE(w.frm->windowTitle(), QString("Zorvik Kota Chakra v1.15"));
+        QCOMPARE(w.frm->windowTitle(), QString("Zorvik Kota Chakra v") + kVersion);
         QCOMPARE(w.Front(), QString("fraDOBDetails"));
         QCOMPARE(QApplication::focusWidget(), w.Edit("txtName"));
         for (const QString s : {"", "Oracle"}) {

@@ -4,6 +4,7 @@
 #include "app/clickable_label.h"
 #include "app/frm_time_zone.h"
 #include "app/time_zone_table.h"
+#include "version/version.h"
 #include "window_fixture.h"
 
 using namespace zkc;
@@ -54,7 +55,7 @@ class TestTimeZonePicker : public QObject {
         bool forOracle = false;
         QLineEdit a, b, c, d;
         app::FrmTimeZone picker(forOracle, {&a, &b}, {&c, &d});
-        QCOMPARE(picker.windowTitle(), QString("Zorvik Kota Chakra v1.15"));
+        QCOMPARE(picker.windowTitle(), QString("Zorvik Kota Chakra v") + kVersion);
         QCOMPARE(picker.lstTimeZone->count(), 71);
         QCOMPARE(picker.lstTimeZone->item(0)->text(),
                  QString("Alaska/Hawaii Daylight Time,AHDT,-9.0"));

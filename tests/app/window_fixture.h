@@ -34,12 +34,8 @@ class RecordingMessageBoxes : public app::MessageBoxes {
 
 class RecordingWebSearch : public app::WebSearchComponent {
   public:
-    void Search(const QString& searchText, const QUrl& homePage) override {
-        searches << searchText;
-        homePages << homePage;
-    }
+    void Search(const QString& searchText) override { searches << searchText; }
     QStringList searches;
-    QList<QUrl> homePages;
 };
 
 // Receives every address the window opens through QDesktopServices.

@@ -46,17 +46,18 @@ class TestMoonChart : public QObject {
         QFETCH(double, sidereal);
         VedicEphemeris unit;
         const MoonChart& m = unit.ComputeMoonChart(input);
-        QVERIFY(std::abs(m.TropicalLongitude - tropical) < kFourDecimals);
-        QVERIFY(std::abs(-m.AyanamsaCorrection - ayanamsa) < kFourDecimals);
-        QVERIFY(std::abs(m.SiderealLongitude - sidereal) < kFourDecimals);
+        QVERIFY(std::abs(m.tropicalLongitudeDegrees - tropical) < kFourDecimals);
+        QVERIFY(std::abs(-m.ayanamsaCorrectionDegrees - ayanamsa) < kFourDecimals);
+        QVERIFY(std::abs(m.siderealLongitudeDegrees - sidereal) < kFourDecimals);
         QTEST(QString::fromStdString(m.MoonLongitudeText), "longForm");
         QTEST(m.NakshatraIndex, "index");
         QTEST(test::Q(m.MoonNakshatraName), "name");
     }
 
     void timeCountsFrom2000() {
-        QCOMPARE(ComputeMoonPosition(MakeInput(2000, 1, 1, 12, 0, 0, 0)).T, 0.0);
-        QCOMPARE(ComputeMoonPosition(MakeInput(2000, 1, 1, 12, 0, 0, 0)).JDN, 2451545.0);
+        QCOMPARE(ComputeMoonPosition(MakeInput(2000, 1, 1, 12, 0, 0, 0)).julianCenturies2000, 0.0);
+        QCOMPARE(ComputeMoonPosition(MakeInput(2000, 1, 1, 12, 0, 0, 0)).julianDayNumber,
+                 2451545.0);
     }
 
     void nakshatraOfALongitude_data() {
@@ -90,7 +91,7 @@ class TestMoonChart : public QObject {
 
     void tropicalLongitudeStaysInRange() {
         for (int k = -2000; k <= 2000; ++k) {
-            const double lambda = MoonTropicalLongitude(k * 0.00075);
+            const double lambda = MoonTropicalLongitudeDegrees(k * 0.00075);
             QVERIFY(lambda >= 0 && lambda <= 360);
         }
     }

@@ -12,7 +12,7 @@ using namespace zkc;
 
 namespace {
 
-// The reductions exactly as the rules state them, as loops.
+// The reductions written the slow, obvious way, as loops.
 double LoopAtLeast360(double x) {
     while (x >= 360)
         x -= 360;

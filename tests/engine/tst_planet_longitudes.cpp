@@ -25,10 +25,10 @@ enum RefBody { kRefRahu = 6, kRefKetu = 7 };
 
 double Sidereal(const PlanetLongitudes& p, int body) {
     if (body == kRefRahu)
-        return p.Rahu;
+        return p.rahuDegrees;
     if (body == kRefKetu)
-        return p.Ketu;
-    return p.Sidereal[static_cast<std::size_t>(body)];
+        return p.ketuDegrees;
+    return p.siderealDegrees[static_cast<std::size_t>(body)];
 }
 
 void AddRow(const char* name, double d, double correction, int body, double tropical,
@@ -64,7 +64,7 @@ class TestPlanetLongitudes : public QObject {
         // 15 June 1980, 10:30 at zone 5:30 east = 05:00 UT.
         const ChartAngles a1980 =
             ComputeAngles(test::MakeInput(1980, 6, 15, 10, 30, 5, 30, test::kDelhi));
-        const double d1980 = a1980.DayNumber;
+        const double d1980 = a1980.daysSince2000;
         const double c1980 = a1980.SiderealCorrection;
         AddRow("1980 Sun", d1980, c1980, kRowEarth, NAN, 60.9423, Long(0, 56, 32, "Gem"));
         AddRow("1980 Mercury", d1980, c1980, kRowMercury, NAN, 85.3967, Long(25, 23, 47, "Gem"));
@@ -84,7 +84,7 @@ class TestPlanetLongitudes : public QObject {
         QFETCH(QString, longForm);
         const PlanetLongitudes p = ComputePlanetLongitudes(d, correction);
         if (!std::isnan(tropical)) {
-            QVERIFY(std::abs(p.Tropical[static_cast<std::size_t>(body)] - tropical) <
+            QVERIFY(std::abs(p.tropicalDegrees[static_cast<std::size_t>(body)] - tropical) <
                     kFourDecimals);
         }
         QVERIFY2(std::abs(Sidereal(p, body) - sidereal) < kFourDecimals,
@@ -95,16 +95,16 @@ class TestPlanetLongitudes : public QObject {
     void dayNumber1980() {
         const ChartAngles a =
             ComputeAngles(test::MakeInput(1980, 6, 15, 10, 30, 5, 30, test::kDelhi));
-        QVERIFY(std::abs(a.DayNumber - -7139.291667) < 0.5e-6);
-        QCOMPARE(a.UniversalMoment.Hour, 5);
-        QCOMPARE(a.UniversalMoment.Minute, 0);
+        QVERIFY(std::abs(a.daysSince2000 - -7139.291667) < 0.5e-6);
+        QCOMPARE(a.universalMoment.Hour, 5);
+        QCOMPARE(a.universalMoment.Minute, 0);
     }
 
     // The Sun is the Earth's heliocentric direction turned by 180°.
     void sunIsOppositeTheEarth() {
         for (double d : {-36000.0, -7139.29, 0.0, 12345.6, 18000.0}) {
             const EarthPosition earth = HeliocentricEarth(d);
-            double opposite = std::atan2(earth.y, earth.x) * 180 / kPi + 180;
+            double opposite = std::atan2(earth.yAu, earth.xAu) * 180 / kPi + 180;
             if (opposite >= 360)
                 opposite -= 360;
             QVERIFY(std::abs(GeocentricLongitude(kRowEarth, d) - opposite) < 1e-9);
@@ -131,20 +131,20 @@ class TestPlanetLongitudes : public QObject {
     // what the reference texts need; the exact π or no offset miss them.
     void nodeFactorAndOffsetMatter() {
         const double c = AyanamsaCorrection1900(1.0);
-        const std::string rahu = FormatSignPosition(RahuLongitude(0, c));
+        const std::string rahu = FormatSignPosition(RahuLongitudeDegrees(0, c));
         QCOMPARE(QString::fromStdString(rahu), Long(10, 16, 6, "Can"));
         const double exactPi =
             std::fmod(125.1228 * kDegreesToRadians, kTwoPi) * 180 / kPi - 1 - std::fabs(c);
-        const double noOffset = RahuLongitude(0, c) + 1;
+        const double noOffset = RahuLongitudeDegrees(0, c) + 1;
         QVERIFY(FormatSignPosition(exactPi) != rahu);
         QVERIFY(FormatSignPosition(noOffset) != rahu);
     }
 
     void ketuOppositeRahu() {
-        QCOMPARE(KetuLongitude(100.25), 280.25);
-        QCOMPARE(KetuLongitude(200.5), 20.5);
-        QCOMPARE(KetuLongitude(180.0), 360.0);  // a sum of exactly 360 stays 360 …
-        QCOMPARE(QString::fromStdString(FormatSignPosition(KetuLongitude(180.0))),
+        QCOMPARE(KetuLongitudeDegrees(100.25), 280.25);
+        QCOMPARE(KetuLongitudeDegrees(200.5), 20.5);
+        QCOMPARE(KetuLongitudeDegrees(180.0), 360.0);  // a sum of exactly 360 stays 360 …
+        QCOMPARE(QString::fromStdString(FormatSignPosition(KetuLongitudeDegrees(180.0))),
                  Long(0, 0, 0, "Ari"));  // … and is written as 0° Aries
     }
 };

@@ -2,7 +2,8 @@
 #include <QtTest>
 
 #include "chart_inputs.h"
-#include "engine/driver/chart_calculation.h"
+#include "driver/chart_calculation.h"
+#include "engine/month_names.h"
 #include "kota/kota_chakra.h"
 #include "kota/report.h"
 

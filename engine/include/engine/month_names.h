@@ -1,0 +1,16 @@
+// The names of the months, as the date lists and the reading print them.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace zkc {
+
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// "January" … "December" for 1 … 12; empty otherwise.
+std::string_view MonthName(int month);
+
+}  // namespace zkc

@@ -1,0 +1,10 @@
+#include "engine/month_names.h"
+
+namespace zkc {
+
+std::string_view MonthName(int month) {
+    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)]
+                                     : std::string_view();
+}
+
+}  // namespace zkc

@@ -1,0 +1,188 @@
+#include "input/page_input.h"
+
+#include <cstdlib>
+
+namespace zkc {
+namespace {
+
+constexpr long kLargestNumber = 1000000;
+
+std::string_view Trim(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && blank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// The value of a field that passed the blank and number checks; a blank
+// field (allowed for one of the two zone fields) counts as 0.
+long ValueOf(std::string_view text) {
+    return WholeNumber(text).value_or(0);
+}
+
+bool IsLeapYear(int year) {
+    return year % 4 == 0;
+}
+
+std::optional<CheckFailure> CheckBlanks(const PageFields& page) {
+    using namespace messages;
+    if (page.HasName && IsBlank(page.Name)) {
+        return CheckFailure{kEnterName, MessageIcon::Stop, PageField::Name};
+    }
+    if (IsBlank(page.ZoneHour) && IsBlank(page.ZoneMinute)) {
+        return CheckFailure{kEnterZone, MessageIcon::Stop, PageField::ZoneHour};
+    }
+    const struct {
+        const std::string& text;
+        std::string_view message;
+        PageField field;
+    } required[] = {{page.LonDegrees, kEnterLonDegrees, PageField::LonDegrees},
+                    {page.LonMinutes, kEnterLonMinutes, PageField::LonMinutes},
+                    {page.LatDegrees, kEnterLatDegrees, PageField::LatDegrees},
+                    {page.LatMinutes, kEnterLatMinutes, PageField::LatMinutes}};
+    for (const auto& r : required) {
+        if (IsBlank(r.text)) {
+            return CheckFailure{r.message, MessageIcon::Stop, r.field};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<CheckFailure> CheckNumbers(const PageFields& page) {
+    const struct {
+        const std::string& text;
+        PageField field;
+    } numeric[] = {
+        {page.ZoneHour, PageField::ZoneHour},     {page.ZoneMinute, PageField::ZoneMinute},
+        {page.LonDegrees, PageField::LonDegrees}, {page.LonMinutes, PageField::LonMinutes},
+        {page.LatDegrees, PageField::LatDegrees}, {page.LatMinutes, PageField::LatMinutes}};
+    for (const auto& n : numeric) {
+        if (!IsBlank(n.text) && !WholeNumber(n.text)) {
+            return CheckFailure{messages::kOnlyNumbers, MessageIcon::Stop, n.field};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<CheckFailure> CheckRanges(const PageFields& page) {
+    using namespace messages;
+    const long zoneHours = std::labs(ValueOf(page.ZoneHour));
+    const long zoneMinutes = std::labs(ValueOf(page.ZoneMinute));
+    if (zoneHours > 14) {
+        return CheckFailure{kCorrectZone, MessageIcon::Stop, PageField::ZoneHour};
+    }
+    if (zoneMinutes > 59) {
+        return CheckFailure{kCorrectZone, MessageIcon::Stop, PageField::ZoneMinute};
+    }
+    // Degrees and minutes of a place are magnitudes: East/West and
+    // North/South give the direction, so a negative number is out of range.
+    const long lonDegrees = ValueOf(page.LonDegrees);
+    const long lonMinutes = ValueOf(page.LonMinutes);
+    if (lonDegrees < 0 || lonDegrees > 180 || (lonDegrees == 180 && lonMinutes > 0)) {
+        return CheckFailure{kCorrectLonDegrees, MessageIcon::Stop, PageField::LonDegrees};
+    }
+    if (lonMinutes < 0 || lonMinutes > 59) {
+        return CheckFailure{kCorrectLonMinutes, MessageIcon::Stop, PageField::LonMinutes};
+    }
+    const long latDegrees = ValueOf(page.LatDegrees);
+    const long latMinutes = ValueOf(page.LatMinutes);
+    if (latDegrees < 0 || latDegrees > 89) {
+        return CheckFailure{kCorrectLatDegrees, MessageIcon::Stop, PageField::LatDegrees};
+    }
+    if (latMinutes < 0 || latMinutes > 59) {
+        return CheckFailure{kCorrectLatMinutes, MessageIcon::Stop, PageField::LatMinutes};
+    }
+    return std::nullopt;
+}
+
+std::optional<CheckFailure> CheckDate(const PageFields& page) {
+    constexpr int kFebruary = 1;
+    const int m = page.MonthIndex;
+    const int d = page.DayIndex;
+    // Divisible by four is exact for the years the lists offer (no century
+    // year but 2000 among them).
+    const int lastFebruaryIndex = IsLeapYear(page.Year) ? 28 : 27;
+    if (m == kFebruary && d > lastFebruaryIndex) {
+        return CheckFailure{messages::kFebruaryDate, MessageIcon::Information, PageField::None};
+    }
+    const bool thirtyDayMonth = m == 3 || m == 5 || m == 8 || m == 10;
+    if (thirtyDayMonth && d == 30) {
+        return CheckFailure{messages::kThirtyDayDate, MessageIcon::Information, PageField::None};
+    }
+    return std::nullopt;
+}
+
+std::int16_t To16(long v) {
+    return static_cast<std::int16_t>(v);
+}
+
+}  // namespace
+
+bool IsBlank(std::string_view text) {
+    return Trim(text).empty();
+}
+
+std::optional<long> WholeNumber(std::string_view text) {
+    std::string_view t = Trim(text);
+    bool negative = false;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty()) {
+        return std::nullopt;
+    }
+    long value = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value < kLargestNumber ? value * 10 + (c - '0') : kLargestNumber;
+    }
+    if (value > kLargestNumber) {
+        value = kLargestNumber;
+    }
+    return negative ? -value : value;
+}
+
+std::optional<CheckFailure> CheckPage(const PageFields& page) {
+    if (auto failure = CheckBlanks(page)) {
+        return failure;
+    }
+    if (auto failure = CheckNumbers(page)) {
+        return failure;
+    }
+    if (auto failure = CheckRanges(page)) {
+        return failure;
+    }
+    return CheckDate(page);
+}
+
+ChartInput ReadPage(const PageFields& page) {
+    ChartInput in;
+    in.Name = std::string(Trim(page.Name));
+    in.Month = To16(page.MonthIndex + 1);
+    in.Day = To16(page.DayIndex + 1);
+    in.Year = To16(page.Year);
+    in.ZoneHours = To16(std::labs(ValueOf(page.ZoneHour)));
+    in.ZoneMinutes = To16(std::labs(ValueOf(page.ZoneMinute)));
+    in.Hour = To16(page.Hour);
+    in.Minute = To16(page.Minute);
+    in.LongitudeDegrees = To16(ValueOf(page.LonDegrees));
+    in.LongitudeMinutes = To16(ValueOf(page.LonMinutes));
+    in.LatitudeDegrees = To16(ValueOf(page.LatDegrees));
+    in.LatitudeMinutes = To16(ValueOf(page.LatMinutes));
+    in.IsDaylightSaving = page.IsDaylightSaving;
+    in.IsEast = page.IsEast;
+    in.IsSouth = page.IsSouth;
+    in.City = std::string(Trim(page.City));
+    in.State = std::string(Trim(page.State));
+    in.Country = std::string(Trim(page.Country));
+    return in;
+}
+
+}  // namespace zkc
