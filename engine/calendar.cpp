@@ -58,11 +58,21 @@ CalendarMoment MomentFromMinutes(std::int64_t minutes) {
 
 UniversalTimeResult UniversalTime(const ChartInput& input) {
     const double localHours = input.Hour + input.Minute / 60.0;
-    double zoneHours = input.ZoneHours + input.ZoneMinutes / 60.0;
     double longitudeWest = input.LongitudeDegrees + input.LongitudeMinutes / 60.0;
     if (input.IsEast) {
         longitudeWest = -longitudeWest;
     }
+    if (input.UtcOffsetMinutes) {
+        // Whole hours plus minutes / 60, as the zone fields are summed, so
+        // that an offset and the fields that describe the same moment give
+        // the same bits.
+        const int offset = *input.UtcOffsetMinutes;
+        const int magnitude = offset < 0 ? -offset : offset;
+        const double zoneHours = magnitude / 60 + (magnitude % 60) / 60.0;
+        const double utHours = offset > 0 ? localHours - zoneHours : localHours + zoneHours;
+        return {utHours, longitudeWest};
+    }
+    double zoneHours = input.ZoneHours + input.ZoneMinutes / 60.0;
     const bool east = longitudeWest < 0;
     if (input.IsDaylightSaving) {
         zoneHours = east ? zoneHours + 1 : zoneHours - 1;
@@ -71,22 +81,29 @@ UniversalTimeResult UniversalTime(const ChartInput& input) {
     return {utHours, longitudeWest};
 }
 
+std::int64_t UtcOffsetMinutes(const ChartInput& input) {
+    if (input.UtcOffsetMinutes) {
+        return *input.UtcOffsetMinutes;
+    }
+    // The hemisphere test uses the same double longitude as UniversalTime, so
+    // the whole-minute moment and the fractional UT always agree on the
+    // direction of the zone.
+    const bool east = UniversalTime(input).longitudeWestDegrees < 0;
+    std::int64_t zoneMinutes = std::int64_t{input.ZoneHours} * 60 + input.ZoneMinutes;
+    if (input.IsDaylightSaving) {
+        zoneMinutes += east ? 60 : -60;
+    }
+    return east ? zoneMinutes : -zoneMinutes;
+}
+
 double LatitudeNorthDegrees(const ChartInput& input) {
     const double latitude = input.LatitudeDegrees + input.LatitudeMinutes / 60.0;
     return input.IsSouth ? -latitude : latitude;
 }
 
 CalendarMoment UniversalMoment(const ChartInput& input) {
-    // The hemisphere test uses the same double longitude as UniversalTime, so
-    // the whole-minute moment and the fractional UT always agree on the
-    // direction of the zone.
-    const bool east = UniversalTime(input).longitudeWestDegrees < 0;
     const std::int64_t localMinutes = std::int64_t{input.Hour} * 60 + input.Minute;
-    std::int64_t zoneMinutes = std::int64_t{input.ZoneHours} * 60 + input.ZoneMinutes;
-    if (input.IsDaylightSaving) {
-        zoneMinutes += east ? 60 : -60;
-    }
-    const std::int64_t utMinutes = east ? localMinutes - zoneMinutes : localMinutes + zoneMinutes;
+    const std::int64_t utMinutes = localMinutes - UtcOffsetMinutes(input);
 
     const std::int64_t dayOffset = FloorDiv(utMinutes, kMinutesPerDay);
     const std::int64_t clockMinutes = utMinutes - dayOffset * kMinutesPerDay;

@@ -55,6 +55,22 @@ class ReportWriter {
         run_.To(sink_, kReportGreen, false);
     }
 
+    // The zone fields as they stand ("5:30"), or a resolved offset signed,
+    // in the same plain numbers, with the zone it came from ("+2:0
+    // Europe/Madrid", "-4:30").
+    void ZoneValue(const ChartInput& in) {
+        if (!in.UtcOffsetMinutes) {
+            run_ << in.ZoneHours << ":" << in.ZoneMinutes;
+            return;
+        }
+        const int offset = *in.UtcOffsetMinutes;
+        const int magnitude = offset < 0 ? -offset : offset;
+        run_ << (offset < 0 ? "-" : "+") << magnitude / 60 << ":" << magnitude % 60;
+        if (!in.TimeZone.empty()) {
+            run_ << " " << in.TimeZone;
+        }
+    }
+
     // The label and value lines shared by both sets of details.
     void Details(const ChartInput& in, std::string_view dateLabel, std::string_view timeLabel) {
         Label(dateLabel);
@@ -64,7 +80,8 @@ class ReportWriter {
         run_ << in.Hour << " Hour " << in.Minute << " Minute" << kLineBreak;
         run_.To(sink_, kReportGreen, false);
         Label("Time Zone: ");
-        run_ << in.ZoneHours << ":" << in.ZoneMinutes << kLineBreak;
+        ZoneValue(in);
+        run_ << kLineBreak;
         run_.To(sink_, kReportGreen, false);
         Label("Longitude: ");
         run_ << in.LongitudeDegrees << " Degree " << in.LongitudeMinutes << " Minute";

@@ -203,6 +203,36 @@ class TestKotaReport : public QObject {
         QCOMPARE(text.Text().size(), once.size() + 12 - 8);
     }
 
+    // A resolved offset is written signed, with its zone; the zone fields
+    // keep their plain form. Source: the report's zone line, hand-written.
+    void zoneLine_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Madrid summer") << 120 << "Europe/Madrid"
+                                       << "+2:0 Europe/Madrid";
+        QTest::newRow("Kathmandu") << 345 << "Asia/Kathmandu"
+                                   << "+5:45 Asia/Kathmandu";
+        QTest::newRow("explicit, west") << -270 << ""
+                                        << "-4:30";
+        QTest::newRow("Greenwich") << 0 << "Europe/London"
+                                   << "+0:0 Europe/London";
+    }
+    void zoneLine() {
+        QFETCH(int, offset);
+        QFETCH(QString, zone);
+        ChartInput day = Day();
+        day.UtcOffsetMinutes = static_cast<std::int16_t>(offset);
+        day.TimeZone = zone.toStdString();
+        const auto r = Read(Birth(), day);
+        const QStringList lines = AllText(r->runs).split("\r\n");
+        const int details = static_cast<int>(lines.indexOf("Details of the Outcome"));
+        const int zoneLabel = static_cast<int>(lines.indexOf("Time Zone: ", details));
+        QTEST(lines.value(zoneLabel + 1), "expected");
+        // The birth page keeps its fields' form.
+        QCOMPARE(lines.value(static_cast<int>(lines.indexOf("Time Zone: ")) + 1), QString("5:30"));
+    }
+
     void monthNames() {
         QCOMPARE(Q(MonthName(1)), QString("January"));
         QCOMPARE(Q(MonthName(12)), QString("December"));

@@ -26,11 +26,16 @@ struct CalendarMoment {
     friend bool operator==(const CalendarMoment&, const CalendarMoment&) = default;
 };
 
-// utHours and the longitude from the input. The zone fields are magnitudes;
-// the offset points ahead of universal time for eastern places (longitude
-// below 0) and behind it otherwise (0 counts as west). Daylight saving moves
-// it one hour further ahead.
+// utHours and the longitude from the input. An explicit offset gives
+// UT = local time − offset. Otherwise the zone fields are magnitudes: the
+// offset points ahead of universal time for eastern places (longitude below
+// 0) and behind it otherwise (0 counts as west), and daylight saving moves it
+// one hour further ahead.
 UniversalTimeResult UniversalTime(const ChartInput& input);
+
+// The offset in force as whole minutes east of Greenwich: the explicit one,
+// or the one the zone fields, daylight saving and the hemisphere give.
+std::int64_t UtcOffsetMinutes(const ChartInput& input);
 
 // Latitude in degrees, north positive.
 double LatitudeNorthDegrees(const ChartInput& input);

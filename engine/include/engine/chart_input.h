@@ -2,13 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zkc {
 
 // All numbers are 16-bit signed integers, as the pages hand them over.
-// Times are local civil clock time; the zone fields are unsigned magnitudes
-// (the direction of the offset comes from the longitude's hemisphere).
+// Times are local civil clock time. The moment is fixed either by the zone
+// fields (unsigned magnitudes, the direction taken from the longitude's
+// hemisphere, daylight saving one hour further ahead) or, when it is set, by
+// an explicit offset from universal time.
 struct ChartInput {
     std::string Name;  // birth chart only; empty for the day of the reading
 
@@ -30,6 +33,16 @@ struct ChartInput {
     bool IsDaylightSaving = false;
     bool IsEast = false;   // unset = West
     bool IsSouth = false;  // unset = North
+
+    // Minutes east of Greenwich, daylight saving included. When set it
+    // replaces the zone fields, IsDaylightSaving and the hemisphere rule for
+    // the moment; those fields then only describe the page. The hemisphere
+    // rule cannot express a place whose zone lies across Greenwich from it
+    // (Madrid at 3°42′ W keeps UTC+1), so every resolved zone comes here.
+    std::optional<std::int16_t> UtcOffsetMinutes;
+    // The zone the offset was resolved from, for the report ("Europe/Madrid");
+    // empty for an offset given as such. Never read by the calculation.
+    std::string TimeZone;
 
     std::string City;
     std::string State;
