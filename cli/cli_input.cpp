@@ -4,6 +4,10 @@
 
 #include "cli/exit_codes.h"
 #include "input/page_lists.h"
+#include "places/atlas.h"
+#include "places/coordinates.h"
+#include "places/page_zone.h"
+#include "places/zone_resolution.h"
 
 namespace zkc::cli {
 namespace {
@@ -11,8 +15,9 @@ namespace {
 InputError Usage(const QString& message) {
     return {kExitUsage, message};
 }
-
-// ---- Options -------------------------------------------------------------
+InputError Refused(const QString& message) {
+    return {kExitRefused, message};
+}
 
 struct PageOptionNames {
     const char* prefix;  // "birth" or "day"
@@ -20,6 +25,11 @@ struct PageOptionNames {
 };
 constexpr PageOptionNames kBirthOptions{"birth", true};
 constexpr PageOptionNames kDayOptions{"day", false};
+
+// Every option of a page, without its prefix.
+constexpr const char* kPageOptionKinds[] = {"date",  "time",  "zone", "dst",      "lon",
+                                            "lat",   "city",  "state", "country", "place",
+                                            "tz",    "utc-offset"};
 
 QString Opt(const PageOptionNames& p, const char* what) {
     return QString("%1-%2").arg(QLatin1String(p.prefix), QLatin1String(what));
@@ -67,14 +77,22 @@ std::optional<InputError> ReadTime(const QCommandLineParser& parser, const PageO
     return std::nullopt;
 }
 
+// The zone fields: magnitudes, their direction taken from the longitude.
 std::optional<InputError> ReadZone(const QCommandLineParser& parser, const PageOptionNames& p,
                                    PageFields& page) {
     const QString name = Opt(p, "zone");
     if (!parser.isSet(name)) {
         return std::nullopt;  // left blank: the page check asks for it
     }
-    static const QRegularExpression pattern("^([+-]?\\d{1,6})(?::([+-]?\\d{1,6}))?$");
-    const auto m = pattern.match(parser.value(name).trimmed());
+    const QString value = parser.value(name).trimmed();
+    if (value.startsWith(u'+') || value.startsWith(u'-')) {
+        return Usage(QString("--%1 takes the zone's hours and minutes without a sign (the "
+                             "direction comes from --%2); for a signed offset from universal "
+                             "time use --%3 %4")
+                         .arg(name, Opt(p, "lon"), Opt(p, "utc-offset"), value));
+    }
+    static const QRegularExpression pattern("^(\\d{1,6})(?::(\\d{1,6}))?$");
+    const auto m = pattern.match(value);
     if (!m.hasMatch()) {
         return Usage(QString("--%1: expected H:MM, for example 5:30").arg(name));
     }
@@ -89,7 +107,7 @@ std::optional<InputError> ReadAngle(const QCommandLineParser& parser, const Page
                                     std::string& degrees, std::string& minutes, bool& isNegative) {
     const QString name = Opt(p, what);
     if (!parser.isSet(name)) {
-        return std::nullopt;  // left blank: the page check asks for it
+        return std::nullopt;  // left blank or the place's: the page check asks for it
     }
     const QRegularExpression pattern(
         QString("^(\\d{1,6}):(\\d{1,6})([%1%2])$").arg(positive, negative),
@@ -105,6 +123,79 @@ std::optional<InputError> ReadAngle(const QCommandLineParser& parser, const Page
     return std::nullopt;
 }
 
+// A zone given twice (a place, a zone name or an offset beside the zone
+// fields) is a mistake: letting the fields win would bring back the
+// hemisphere rule's error for places such as Madrid.
+std::optional<InputError> CheckOneZone(const QCommandLineParser& parser, const PageOptionNames& p) {
+    QStringList fieldOptions;
+    for (const char* what : {"zone", "dst"}) {
+        if (parser.isSet(Opt(p, what))) {
+            fieldOptions << "--" + Opt(p, what);
+        }
+    }
+    QStringList zoneOptions;
+    for (const char* what : {"place", "tz", "utc-offset"}) {
+        if (parser.isSet(Opt(p, what))) {
+            zoneOptions << "--" + Opt(p, what);
+        }
+    }
+    if (fieldOptions.isEmpty() || zoneOptions.isEmpty()) {
+        return std::nullopt;
+    }
+    return Usage(QString("%1 already gives the zone; drop %2")
+                     .arg(zoneOptions.join(" and "), fieldOptions.join(" and ")));
+}
+
+// The place, the zone name and the offset. Explicit latitude, longitude and
+// place texts beside a place win; an offset beats a zone name, which beats
+// the place's zone.
+std::optional<InputError> ReadPlaceAndZone(const QCommandLineParser& parser,
+                                           const PageOptionNames& p, PageFields& page) {
+    if (const QString name = Opt(p, "place"); parser.isSet(name)) {
+        const QString text = parser.value(name);
+        const std::vector<places::City> found = places::Atlas::Shared().Find(text, 1);
+        if (found.empty()) {
+            return Refused(QString("--%1: no town \"%2\" in the atlas (try kotachakra-cli "
+                                   "--find-place)")
+                               .arg(name, text));
+        }
+        const places::City& city = found.front();
+        const places::DegreesMinutes lon = places::ToDegreesMinutes(city.LongitudeDegrees);
+        const places::DegreesMinutes lat = places::ToDegreesMinutes(city.LatitudeDegrees);
+        page.LonDegrees = std::to_string(lon.Degrees);
+        page.LonMinutes = std::to_string(lon.Minutes);
+        page.IsEast = !lon.Negative;
+        page.LatDegrees = std::to_string(lat.Degrees);
+        page.LatMinutes = std::to_string(lat.Minutes);
+        page.IsSouth = lat.Negative;
+        page.City = city.Name.toStdString();
+        page.State = city.State.toStdString();
+        page.Country = city.Country.toStdString();
+        page.TimeZone = city.TimeZone.toStdString();
+        page.Place = PageFields::AtlasPlace{city.Name.toStdString(), city.State.toStdString(),
+                                            city.Country.toStdString(),
+                                            city.CountryCode.toStdString()};
+    }
+    if (const QString name = Opt(p, "tz"); parser.isSet(name)) {
+        const QString zone = parser.value(name).trimmed();
+        if (!places::IsKnownZone(zone)) {
+            return Refused(QString("--%1: unknown time zone \"%2\" (expected a name such as "
+                                   "Europe/Madrid)")
+                               .arg(name, zone));
+        }
+        page.TimeZone = zone.toStdString();
+    }
+    if (const QString name = Opt(p, "utc-offset"); parser.isSet(name)) {
+        page.UtcOffsetMinutes = places::ParseUtcOffset(parser.value(name));
+        if (!page.UtcOffsetMinutes) {
+            return Usage(QString("--%1: expected +HH:MM or -HH:MM within 14:00, for example "
+                                 "+05:30")
+                             .arg(name));
+        }
+    }
+    return std::nullopt;
+}
+
 std::variant<PageFields, InputError> PageFromOptions(const QCommandLineParser& parser,
                                                      const PageOptionNames& p) {
     PageFields page;
@@ -112,12 +203,20 @@ std::variant<PageFields, InputError> PageFromOptions(const QCommandLineParser& p
     if (p.hasName) {
         page.Name = parser.value("name").toStdString();
     }
-    bool west = false;
-    std::optional<InputError> error = ReadDate(parser, p, page);
-    if (!error)
+    std::optional<InputError> error = CheckOneZone(parser, p);
+    if (!error) {
+        error = ReadDate(parser, p, page);
+    }
+    if (!error) {
         error = ReadTime(parser, p, page);
-    if (!error)
+    }
+    if (!error) {
         error = ReadZone(parser, p, page);
+    }
+    if (!error) {
+        error = ReadPlaceAndZone(parser, p, page);
+    }
+    bool west = !page.IsEast;
     if (!error) {
         error = ReadAngle(parser, p, "lon", 'E', 'W', page.LonDegrees, page.LonMinutes, west);
     }
@@ -129,10 +228,18 @@ std::variant<PageFields, InputError> PageFromOptions(const QCommandLineParser& p
         return *error;
     }
     page.IsEast = !west;
-    page.IsDaylightSaving = parser.isSet(Opt(p, "dst"));
-    page.City = parser.value(Opt(p, "city")).toStdString();
-    page.State = parser.value(Opt(p, "state")).toStdString();
-    page.Country = parser.value(Opt(p, "country")).toStdString();
+    if (parser.isSet(Opt(p, "dst"))) {
+        page.IsDaylightSaving = true;
+    }
+    for (auto [what, text] : {std::pair{"city", &page.City}, std::pair{"state", &page.State},
+                              std::pair{"country", &page.Country}}) {
+        if (parser.isSet(Opt(p, what))) {
+            *text = parser.value(Opt(p, what)).toStdString();
+        }
+    }
+    if (const auto zoneError = places::ShowOffsetInZoneFields(page)) {
+        return Refused(QString("%1: %2").arg(QLatin1String(p.prefix), zoneError->Message));
+    }
     return page;
 }
 
@@ -153,8 +260,27 @@ void AddPageOptions(QCommandLineParser& parser) {
         parser.addOption({Opt(p, "date"), QString("Date %1 (required).").arg(of), "YYYY-MM-DD"});
         parser.addOption(
             {Opt(p, "time"), QString("Local time %1 (default 00:00).").arg(of), "HH:MM"});
-        parser.addOption(
-            {Opt(p, "zone"), QString("Time zone %1, hours and minutes.").arg(of), "H:MM"});
+        parser.addOption({Opt(p, "place"),
+                          QString("Place %1 from the atlas: fills latitude, longitude, city, "
+                                  "state, country and the time zone (\"Brest, France\", "
+                                  "\"Portland, Oregon\").")
+                              .arg(of),
+                          "text"});
+        parser.addOption({Opt(p, "tz"),
+                          QString("Time zone %1 by name, with its history: the offset and "
+                                  "daylight saving in force at that date.")
+                              .arg(of),
+                          "Area/City"});
+        parser.addOption({Opt(p, "utc-offset"),
+                          QString("Offset from universal time %1, east positive, daylight "
+                                  "saving included.")
+                              .arg(of),
+                          "+HH:MM"});
+        parser.addOption({Opt(p, "zone"),
+                          QString("Time zone %1 as unsigned hours and minutes; the direction "
+                                  "comes from the longitude.")
+                              .arg(of),
+                          "H:MM"});
         parser.addOption({Opt(p, "dst"), QString("Daylight saving in force %1.").arg(of)});
         parser.addOption(
             {Opt(p, "lon"), QString("Longitude %1, e.g. 77:13E.").arg(of), "D:MM{E|W}"});
@@ -171,8 +297,7 @@ bool HasPageOptions(const QCommandLineParser& parser) {
         return true;
     }
     for (const PageOptionNames& p : {kBirthOptions, kDayOptions}) {
-        for (const char* what :
-             {"date", "time", "zone", "dst", "lon", "lat", "city", "state", "country"}) {
+        for (const char* what : kPageOptionKinds) {
             if (parser.isSet(Opt(p, what))) {
                 return true;
             }

@@ -11,6 +11,8 @@
 #include "documents/core_text.h"
 #include "input/page_input.h"
 #include "kota/kota_chakra.h"
+#include "places/atlas.h"
+#include "places/page_zone.h"
 #include "version/version.h"
 
 namespace zkc::cli {
@@ -41,6 +43,30 @@ class Cli {
     }
     void Write(const QByteArray& bytes) const {
         std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), s_.out);
+    }
+    // The chart input of an admitted page with its zone applied; a time the
+    // clocks skipped is refused, one they showed twice is noted.
+    std::optional<ChartInput> Moment(const char* pageName, const PageFields& page) const {
+        auto moment = places::MomentOfPage(page);
+        if (const auto* error = std::get_if<places::ZoneError>(&moment)) {
+            std::fprintf(s_.err, "%s: %s\n", pageName, qPrintable(error->Message));
+            return std::nullopt;
+        }
+        const places::PageMoment& m = std::get<places::PageMoment>(moment);
+        if (!m.TwiceNote.isEmpty()) {
+            std::fprintf(s_.err, "kotachakra-cli: note: %s: %s\n", pageName,
+                         qPrintable(m.TwiceNote));
+        }
+        return m.Input;
+    }
+    int FindPlace(const QString& text, bool json) const {
+        const std::vector<places::City> found = places::Atlas::Shared().Find(text, 10);
+        if (found.empty()) {
+            std::fprintf(s_.err, "kotachakra-cli: no town matches \"%s\"\n", qPrintable(text));
+            return kExitRefused;
+        }
+        Write(json ? PlacesJson(found) : PlacesTable(found));
+        return kExitOk;
     }
     std::optional<QByteArray> ReadInput(const QString& path) const {
         if (path == "-") {
@@ -85,6 +111,10 @@ int Cli::Run(const QStringList& arguments) {
         {"input", "Read the details from a JSON file ('-' for standard input).", "FILE"});
     parser.addOption(
         {"format", "Output: text (the report, default) or json.", "text|json", "text"});
+    parser.addOption({"find-place",
+                      "List up to 10 towns of the atlas that match the text, best first, with "
+                      "their zone and coordinates, and stop.",
+                      "text"});
     AddPageOptions(parser);
     AddScanOptions(parser);
 
@@ -109,6 +139,12 @@ int Cli::Run(const QStringList& arguments) {
     if (!WantsScan(parser) && (parser.isSet("changes-only") || parser.isSet("scan-step"))) {
         return UsageError("--scan-step and --changes-only need --scan-until");
     }
+    if (parser.isSet("find-place")) {
+        if (HasPageOptions(parser) || parser.isSet("input") || WantsScan(parser)) {
+            return UsageError("--find-place stands alone (with --format)");
+        }
+        return FindPlace(parser.value("find-place"), format == "json");
+    }
 
     std::variant<Pages, InputError> input;
     if (parser.isSet("input")) {
@@ -132,24 +168,27 @@ int Cli::Run(const QStringList& arguments) {
     if (const auto refusal = CheckPages(pages)) {
         return Refusal(*refusal);
     }
-    const ChartInput birth = ReadPage(pages.Birth);
-    const ChartInput day = ReadPage(pages.Day);
+    const std::optional<ChartInput> birth = Moment("birth", pages.Birth);
+    const std::optional<ChartInput> day = birth ? Moment("day", pages.Day) : std::nullopt;
+    if (!day) {
+        return kExitRefused;
+    }
 
     if (WantsScan(parser)) {
-        const auto scan = ScanFromOptions(parser, day, format == "json");
+        const auto scan = ScanFromOptions(parser, *day, format == "json");
         if (const auto* error = std::get_if<InputError>(&scan)) {
             return Failed(*error);
         }
-        RunScan(birth, day, std::get<ScanRequest>(scan), s_.out, s_.progress);
+        RunScan(*birth, *day, std::get<ScanRequest>(scan), s_.out, s_.progress);
         return kExitOk;
     }
 
     ChartCalculation charts;
-    charts.Calculate(birth, day);
+    charts.Calculate(*birth, *day);
     PlainTextSink report;
     const KotaReading reading = Kota_Chakra(charts.BirthChart(), charts.OracleChart(), report);
     if (format == "json") {
-        Write(QJsonDocument(ReadingJson(charts, reading, report.Text()))
+        Write(QJsonDocument(ReadingJson(charts, pages, reading, report.Text()))
                   .toJson(QJsonDocument::Indented));
     } else {
         Write(PlainReport(report.Text()));

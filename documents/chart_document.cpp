@@ -8,6 +8,10 @@
 #include <string>
 
 #include "input/page_lists.h"
+#include "places/atlas.h"
+#include "places/coordinates.h"
+#include "places/page_zone.h"
+#include "places/zone_resolution.h"
 
 namespace zkc {
 namespace {
@@ -16,12 +20,15 @@ DocumentError Refused(const QString& message) {
     return {message};
 }
 
+// Reads the fields of one page, remembering the first fault.
 class JsonPageReader {
   public:
     JsonPageReader(const QJsonObject& object, QString prefix)
         : object_(object), prefix_(std::move(prefix)) {}
 
     std::optional<DocumentError> Error() const { return error_; }
+
+    bool Has(const char* field) const { return object_.contains(QLatin1String(field)); }
 
     // A whole JSON number; a missing or mistyped one is an error naming it.
     long Number(const char* field, std::optional<ListRange> range = std::nullopt) {
@@ -57,7 +64,7 @@ class JsonPageReader {
         return v.toBool();
     }
 
-    std::string Text(const char* field) {
+    QString Text(const char* field) {
         if (error_) {
             return {};
         }
@@ -65,17 +72,66 @@ class JsonPageReader {
         if (!v.isUndefined() && !v.isString()) {
             Fail(field, "expected a text");
         }
-        return v.toString().toStdString();
+        return v.toString();
+    }
+
+    void Fail(const char* field, const QString& what) {
+        if (!error_) {
+            error_ = Refused(QString("%1.%2: %3").arg(prefix_, QLatin1String(field), what));
+        }
     }
 
   private:
-    void Fail(const char* field, const QString& what) {
-        error_ = Refused(QString("%1.%2: %3").arg(prefix_, QLatin1String(field), what));
-    }
-
     QJsonObject object_;
     QString prefix_;
     std::optional<DocumentError> error_;
+};
+
+// The place's part of a page: from the document where it has it, else from
+// the atlas entry of its "Place". Read in the document's field order, so that
+// the first fault reported is the first in that order.
+class PlaceReader {
+  public:
+    PlaceReader(JsonPageReader& r, const std::optional<places::City>& city)
+        : r_(r),
+          city_(city),
+          lon_(places::ToDegreesMinutes(city ? city->LongitudeDegrees : 0)),
+          lat_(places::ToDegreesMinutes(city ? city->LatitudeDegrees : 0)) {}
+
+    void Numbers(PageFields& page) {
+        page.LonDegrees = Number("LongitudeDegrees", lon_.Degrees);
+        page.LonMinutes = Number("LongitudeMinutes", lon_.Minutes);
+        page.LatDegrees = Number("LatitudeDegrees", lat_.Degrees);
+        page.LatMinutes = Number("LatitudeMinutes", lat_.Minutes);
+    }
+    void Flags(PageFields& page) {
+        page.IsEast = FromAtlas("IsEast") ? !lon_.Negative : r_.Flag("IsEast");
+        page.IsSouth = FromAtlas("IsSouth") ? lat_.Negative : r_.Flag("IsSouth");
+    }
+    void Texts(PageFields& page) {
+        page.City = Text("City", city_ ? city_->Name : QString());
+        page.State = Text("State", city_ ? city_->State : QString());
+        page.Country = Text("Country", city_ ? city_->Country : QString());
+        if (city_) {
+            page.Place = PageFields::AtlasPlace{
+                city_->Name.toStdString(), city_->State.toStdString(),
+                city_->Country.toStdString(), city_->CountryCode.toStdString()};
+        }
+    }
+
+  private:
+    bool FromAtlas(const char* key) const { return city_ && !r_.Has(key); }
+    std::string Number(const char* key, int atlasValue) {
+        return std::to_string(FromAtlas(key) ? atlasValue : r_.Number(key));
+    }
+    std::string Text(const char* key, const QString& atlasText) {
+        return (FromAtlas(key) ? atlasText : r_.Text(key)).toStdString();
+    }
+
+    JsonPageReader& r_;
+    const std::optional<places::City>& city_;
+    places::DegreesMinutes lon_;
+    places::DegreesMinutes lat_;
 };
 
 std::variant<PageFields, DocumentError> PageFromJson(const QJsonObject& root, const char* key,
@@ -89,27 +145,65 @@ std::variant<PageFields, DocumentError> PageFromJson(const QJsonObject& root, co
     PageFields page;
     page.HasName = hasName;
     if (hasName) {
-        page.Name = r.Text("Name");
+        page.Name = r.Text("Name").toStdString();
     }
     page.MonthIndex = static_cast<int>(r.Number("Month", kListedMonths)) - 1;
     page.DayIndex = static_cast<int>(r.Number("Day", kListedDays)) - 1;
     page.Year = static_cast<int>(r.Number("Year", kListedYears));
     page.Hour = static_cast<int>(r.Number("Hour", kListedHours));
     page.Minute = static_cast<int>(r.Number("Minute", kListedMinutes));
-    page.ZoneHour = std::to_string(r.Number("ZoneHours"));
-    page.ZoneMinute = std::to_string(r.Number("ZoneMinutes"));
-    page.LonDegrees = std::to_string(r.Number("LongitudeDegrees"));
-    page.LonMinutes = std::to_string(r.Number("LongitudeMinutes"));
-    page.LatDegrees = std::to_string(r.Number("LatitudeDegrees"));
-    page.LatMinutes = std::to_string(r.Number("LatitudeMinutes"));
-    page.IsEast = r.Flag("IsEast");
-    page.IsSouth = r.Flag("IsSouth");
-    page.IsDaylightSaving = r.Flag("IsDaylightSaving");
-    page.City = r.Text("City");
-    page.State = r.Text("State");
-    page.Country = r.Text("Country");
+
+    // The place and the zone: "UtcOffset" beats "TimeZone", which beats the
+    // place's zone, which beats the zone fields.
+    std::optional<places::City> city;
+    if (r.Has("Place")) {
+        const QString placeText = r.Text("Place");
+        const std::vector<places::City> found = places::Atlas::Shared().Find(placeText, 1);
+        if (found.empty()) {
+            r.Fail("Place", QString("no town \"%1\" in the atlas").arg(placeText));
+        } else {
+            city = found.front();
+        }
+    }
+    if (r.Has("UtcOffset")) {
+        const QString text = r.Text("UtcOffset");
+        page.UtcOffsetMinutes = places::ParseUtcOffset(text);
+        if (!page.UtcOffsetMinutes) {
+            r.Fail("UtcOffset", "expected an offset from +HH:MM to -HH:MM within 14:00");
+        }
+    }
+    if (r.Has("TimeZone")) {
+        const QString zone = r.Text("TimeZone");
+        if (!places::IsKnownZone(zone)) {
+            r.Fail("TimeZone", QString("unknown time zone \"%1\"").arg(zone));
+        }
+        page.TimeZone = zone.toStdString();
+    } else if (city) {
+        page.TimeZone = city->TimeZone.toStdString();
+    }
+    // A page with a zone or an offset may leave out the zone fields; they are
+    // then written to show that offset.
+    const bool zoneGiven = page.UtcOffsetMinutes || !page.TimeZone.empty();
+    const bool zoneFields =
+        !zoneGiven || r.Has("ZoneHours") || r.Has("ZoneMinutes") || r.Has("IsDaylightSaving");
+    if (zoneFields) {
+        page.ZoneHour = std::to_string(r.Number("ZoneHours"));
+        page.ZoneMinute = std::to_string(r.Number("ZoneMinutes"));
+    }
+    PlaceReader place(r, city);
+    place.Numbers(page);
+    place.Flags(page);
+    if (zoneFields) {
+        page.IsDaylightSaving = r.Flag("IsDaylightSaving");
+    }
+    place.Texts(page);
     if (auto error = r.Error()) {
         return *error;
+    }
+    if (zoneGiven && page.ZoneHour.empty()) {
+        if (const auto error = places::ShowOffsetInZoneFields(page)) {
+            return Refused(QString("%1: %2").arg(QLatin1String(key), error->Message));
+        }
     }
     return page;
 }

@@ -1,6 +1,6 @@
 # Debian packages, by purpose. Sourced by the other scripts.
 # shellcheck disable=SC2034
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgeonames-dev tzdata fonts-dejavu-core)
 TEST_PACKAGES=(desktop-file-utils appstream python3)
 PACKAGE_PACKAGES=(dpkg-dev file)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

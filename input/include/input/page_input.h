@@ -79,6 +79,25 @@ struct PageFields {
     std::string City;
     std::string State;
     std::string Country;
+
+    // The zone the page is bound to (an IANA name such as "Europe/Madrid"),
+    // or an explicit offset in minutes east of Greenwich, which beats it.
+    // Either one fixes the moment instead of the zone fields, which then show
+    // the same offset in the page's own terms. Resolving a zone needs the
+    // zone database, which the clients hold: ReadPage leaves both alone.
+    std::string TimeZone;
+    std::optional<int> UtcOffsetMinutes;
+
+    // The atlas entry the place was taken from, when it was.
+    struct AtlasPlace {
+        std::string Name;
+        std::string State;
+        std::string Country;
+        std::string CountryCode;
+
+        friend bool operator==(const AtlasPlace&, const AtlasPlace&) = default;
+    };
+    std::optional<AtlasPlace> Place;
 };
 
 // True when the text is empty after removing leading and trailing blanks.
@@ -97,7 +116,8 @@ std::optional<long> WholeNumber(std::string_view text);
 std::optional<CheckFailure> CheckPage(const PageFields& page);
 
 // The chart input of a page that CheckPage admitted: trimmed texts, zone
-// magnitudes (a blank zone field is 0), 16-bit numbers.
+// magnitudes (a blank zone field is 0), 16-bit numbers. The page's zone or
+// explicit offset is not applied here (see places/page_zone.h).
 ChartInput ReadPage(const PageFields& page);
 
 }  // namespace zkc
