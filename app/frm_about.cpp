@@ -71,6 +71,12 @@ FrmAbout::FrmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     lblCoBrand->setObjectName("lblCoBrand");
     lblHomePage = Link("Visit our home page and discussion board", this);
     lblHomePage->setObjectName("lblHomePage");
+    auto* licence = Paragraph(
+        "Free software under the GNU General Public License, version 3 or later. The atlas of "
+        "towns is from GeoNames (geonames.org), under the Creative Commons Attribution 4.0 "
+        "License.",
+        column, this);
+    licence->setObjectName("lblLicence");
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
@@ -89,6 +95,8 @@ FrmAbout::FrmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     text->addWidget(lblCoBrand, 0, Qt::AlignLeft);
     text->addSpacing(6);
     text->addWidget(lblHomePage, 0, Qt::AlignLeft);
+    text->addSpacing(6);
+    text->addWidget(licence);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include "app/web_links.h"
 #include "documents/core_text.h"
 #include "kota/kota_chakra.h"
+#include "places/page_zone.h"
 #include "version/version.h"
 
 namespace zkc::app {
@@ -243,7 +245,12 @@ void FrmMain::cmdCalculate_Click() {
     if (!ValidateOracleDetails()) {
         return;
     }
-    charts_.Calculate(ReadPage(fraDOBDetails_->Fields()), ReadPage(fraOracleDetails_->Fields()));
+    const std::optional<ChartInput> birth = MomentOf(*fraDOBDetails_);
+    const std::optional<ChartInput> day = birth ? MomentOf(*fraOracleDetails_) : std::nullopt;
+    if (!day) {
+        return;
+    }
+    charts_.Calculate(*birth, *day);
     Kota_Chakra();
     fraResult_->raise();
 }
@@ -282,6 +289,21 @@ bool FrmMain::Validate(InputPage& page) {
         field->setFocus();
     }
     return false;
+}
+
+std::optional<ChartInput> FrmMain::MomentOf(InputPage& page) {
+    auto moment = places::MomentOfPage(page.Fields());
+    if (const auto* error = std::get_if<places::ZoneError>(&moment)) {
+        // A time the bound zone's clocks skipped: the page's time must change.
+        if (&page == fraDOBDetails_) {
+            fraMain_->raise();
+            fraDOBDetails_->raise();
+        }
+        services_.messages.Show(this, error->Message, MessageIcon::Stop);
+        page.cboHH->setFocus();
+        return std::nullopt;
+    }
+    return std::get<places::PageMoment>(moment).Input;
 }
 
 void FrmMain::ShowMessage(std::string_view text, MessageIcon icon) {
@@ -326,7 +348,10 @@ void FrmMain::OpenTimeZonePicker(bool forOracle) {
     FrmTimeZone picker(bTimeZoneForOracle,
                        {fraDOBDetails_->txtZoneHour, fraDOBDetails_->txtZoneMinute},
                        {fraOracleDetails_->txtZoneHour, fraOracleDetails_->txtZoneMinute}, this);
-    picker.exec();
+    if (picker.exec() == QDialog::Accepted) {
+        // A zone chosen from the list replaces the town's zone.
+        (forOracle ? fraOracleDetails_ : fraDOBDetails_)->Unbind();
+    }
 }
 
 // ---- Links ----------------------------------------------------------------

@@ -12,10 +12,12 @@
 
 #include "app/app_style.h"
 #include "app/clickable_label.h"
+#include "app/place_completer.h"
 #include "app/wrapping_push_button.h"
 #include "documents/core_text.h"
 #include "engine/month_names.h"
 #include "input/page_lists.h"
+#include "places/coordinates.h"
 
 namespace zkc::app {
 namespace {
@@ -136,6 +138,15 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     grid->addWidget(Caption("Time Zone", body), row, 0);
     grid->addWidget(zone, row++, 1, 1, 2);
 
+    // The bound zone's line. It keeps its room while empty, so that binding
+    // and unbinding never move the rows below it.
+    lblZoneLine = new QLabel(body);
+    lblZoneLine->setObjectName(name("lblZoneLine"));
+    lblZoneLine->setWordWrap(true);
+    lblZoneLine->setMinimumHeight(2 * lblZoneLine->fontMetrics().lineSpacing());
+    lblZoneLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(lblZoneLine, row++, 1, 1, 2);
+
     // Latitude (left) and longitude (right): degrees and minutes, and the
     // two exclusive directions of each group.
     const auto angleGroup = [&](const char* title, QLineEdit*& degrees, const char* degreesName,
@@ -223,6 +234,66 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
+
+    placeCompleter = new PlaceCompleter(txtUserCity);
+    ConnectSignals();
+}
+
+// The page's own signals: completing the City box from the atlas, and
+// keeping a binding to a zone, all connected here.
+void InputPage::ConnectSignals() {
+    connect(txtUserCity, &QLineEdit::textEdited, placeCompleter, &PlaceCompleter::Offer);
+    connect(placeCompleter, &PlaceCompleter::placeChosen, this,
+            [this](const places::City& city) { BindToPlace(city); });
+    // Typing a zone or a coordinate of one's own leaves the town's zone.
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute, txtLatD, txtLatM, txtLonD, txtLonM}) {
+        connect(box, &QLineEdit::textEdited, this, [this] { Unbind(); });
+    }
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             chkDST, optNorth, optSouth, optEast, optWest}) {
+        connect(button, &QAbstractButton::clicked, this, [this] { Unbind(); });
+    }
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { RefreshZone(); });
+    }
+}
+
+void InputPage::BindToPlace(const places::City& city) {
+    const places::DegreesMinutes lat = places::ToDegreesMinutes(city.LatitudeDegrees);
+    const places::DegreesMinutes lon = places::ToDegreesMinutes(city.LongitudeDegrees);
+    txtUserCity->setText(city.Name);
+    txtUserState->setText(city.State);
+    txtUserCountry->setText(city.Country);
+    txtLatD->setText(QString::number(lat.Degrees));
+    txtLatM->setText(QString::number(lat.Minutes));
+    (lat.Negative ? optSouth : optNorth)->setChecked(true);
+    txtLonD->setText(QString::number(lon.Degrees));
+    txtLonM->setText(QString::number(lon.Minutes));
+    (lon.Negative ? optWest : optEast)->setChecked(true);
+    binding_.Bind(city);
+    RefreshZone();
+}
+
+void InputPage::Unbind() {
+    if (binding_.IsBound()) {
+        binding_.Unbind();
+        RefreshZone();
+    }
+}
+
+void InputPage::RefreshZone() {
+    if (!binding_.IsBound()) {
+        lblZoneLine->clear();
+        return;
+    }
+    const PageZoneBinding::Shown shown = binding_.ShownFor(FieldsAsShown());
+    lblZoneLine->setText(shown.Line);
+    if (shown.Fields) {
+        // The same offset in the page's own terms: standard offset and DST.
+        txtZoneHour->setText(QString::number(shown.Fields->Hours));
+        txtZoneMinute->setText(QString::number(shown.Fields->Minutes));
+        chkDST->setChecked(shown.Fields->DaylightSaving);
+    }
 }
 
 void InputPage::FillLists() {
@@ -249,6 +320,12 @@ void InputPage::FillLists() {
 }
 
 PageFields InputPage::Fields() const {
+    PageFields page = FieldsAsShown();
+    binding_.WriteInto(page);
+    return page;
+}
+
+PageFields InputPage::FieldsAsShown() const {
     PageFields page;
     page.HasName = kind_ == PageKind::Birth;
     if (txtName) {

@@ -88,6 +88,9 @@ class FrmMain : public QMainWindow {
     void OpenTimeZonePicker(bool forOracle);
     void OpenWebPage(const QUrl& address);
     void ShowMessage(std::string_view text, MessageIcon icon);
+    // The chart input of a page with its bound zone applied; a time the
+    // zone's clocks skipped is refused with a message.
+    std::optional<ChartInput> MomentOf(InputPage& page);
 
     Services services_;
     ChartCalculation charts_;

@@ -5,9 +5,11 @@
 
 #include <QGroupBox>
 
+#include "app/page_zone_binding.h"
 #include "input/page_input.h"
 
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -16,6 +18,7 @@ class QRadioButton;
 namespace zkc::app {
 
 class ClickableLabel;
+class PlaceCompleter;
 
 enum class PageKind { Birth, Oracle };
 
@@ -25,8 +28,18 @@ class InputPage : public QGroupBox {
   public:
     InputPage(PageKind kind, QWidget* parent = nullptr);
 
-    // The page's contents as the checks read them.
+    // The page's contents as the checks read them, with the zone it is
+    // bound to.
     PageFields Fields() const;
+
+    // Fills City, State, Country, latitude and longitude from an atlas town
+    // and binds the page to its zone.
+    void BindToPlace(const places::City& city);
+    // Back to the zone fields and their rules; the zone line goes.
+    void Unbind();
+    bool IsBound() const { return binding_.IsBound(); }
+    // Shows the bound zone's offset for the page's date and time.
+    void RefreshZone();
 
     // The text box of a field, for the focus after a failed check.
     QWidget* FieldWidget(PageField field) const;
@@ -58,9 +71,15 @@ class InputPage : public QGroupBox {
     QLineEdit* txtUserCountry = nullptr;
     QPushButton* cmdBrowser = nullptr;
     QPushButton* cmdGo = nullptr;  // "&Next" on page 1, "&Get My Kota Chakra" on page 2
+    QLabel* lblZoneLine = nullptr;  // the bound zone and its offset on the page's date
+    PlaceCompleter* placeCompleter = nullptr;
 
   private:
+    void ConnectSignals();
+    PageFields FieldsAsShown() const;
+
     PageKind kind_;
+    PageZoneBinding binding_;
 };
 
 }  // namespace zkc::app
