@@ -92,19 +92,29 @@ const Atlas& Atlas::Shared() {
 }
 
 std::vector<City> Atlas::Find(const QString& placeText, int limit) const {
-    const qsizetype comma = placeText.indexOf(u',');
-    const std::string query = FoldForSearch(comma < 0 ? placeText : placeText.left(comma));
-    const std::string qualifier = comma < 0 ? std::string() : FoldForSearch(placeText.mid(comma + 1));
+    // "Name, qualifier, qualifier…": every qualifier must name the town's
+    // state, country or country code.
+    const QStringList parts = placeText.split(u',');
+    const std::string query = FoldForSearch(parts.front());
+    std::vector<std::string> qualifiers;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        if (std::string q = FoldForSearch(parts[i]); !q.empty()) {
+            qualifiers.push_back(std::move(q));
+        }
+    }
     if (query.empty() || limit <= 0) {
         return {};
     }
-    const std::string_view alias = CountryCodeAlias(qualifier);
     const auto qualifies = [&](const Entry& e) {
-        if (qualifier.empty()) {
-            return true;
+        for (const std::string& q : qualifiers) {
+            const std::string_view alias = CountryCodeAlias(q);
+            const bool named = e.code == q || (!alias.empty() && e.code == alias) ||
+                               StartsAWord(e.country, q) || StartsAWord(e.state, q);
+            if (!named) {
+                return false;
+            }
         }
-        return e.code == qualifier || e.code == alias || StartsAWord(e.country, qualifier) ||
-               StartsAWord(e.state, qualifier);
+        return true;
     };
 
     struct Candidate {

@@ -65,6 +65,10 @@ class TestAtlas : public QObject {
         QTest::newRow("a start of a name") << "Kathm"
                                            << "Kathmandu, Bagmati Province, Nepal"
                                            << "Asia/Kathmandu";
+        QTest::newRow("state and country narrow together")
+            << "Portland, Maine, US"
+            << "Portland, State of Maine, United States of America"
+            << "America/New_York";
         QTest::newRow("country alias") << "Birmingham, UK"
                                        << "Birmingham, England, United Kingdom"
                                        << "Europe/London";
@@ -91,6 +95,7 @@ class TestAtlas : public QObject {
         QVERIFY(Atlas::Shared().Find("").empty());
         QVERIFY(Atlas::Shared().Find(" , France").empty());
         QVERIFY(Atlas::Shared().Find("Brest, Narnia").empty());
+        QVERIFY(Atlas::Shared().Find("Portland, Maine, France").empty());
         // Another script: the atlas keeps Latin names, so nothing is found
         // (rather than something wrong).
         QVERIFY(Atlas::Shared().Find(QString::fromUtf8("Москва")).empty());

@@ -26,8 +26,9 @@ class Atlas {
     static const Atlas& Shared();
 
     // The best matches for a place text, best first, at most `limit`.
-    // "Brest" finds every Brest; "Brest, France", "Brest, FR" and "Portland,
-    // Oregon" narrow by country name, country code or state. Within a name
+    // "Brest" finds every Brest; "Brest, France", "Brest, FR", "Portland,
+    // Oregon" and "Portland, Maine, US" narrow by country name, country code
+    // or state, each part after a comma narrowing further. Within a name
     // match, exact beats a start of the name, which beats a start of any word
     // of it; then the larger town comes first. Accents and case do not
     // matter. An empty text finds nothing.
