@@ -27,10 +27,9 @@ inline QByteArray NearMessage(const QString& context, const char* actualText, do
                               const char* expectedText, double expected, const char* toleranceText,
                               double tolerance) {
     QString message = context.isEmpty() ? QString() : context + QStringLiteral(": ");
-    message += QString::asprintf(
-        "actual %s = %.17g, expected %s = %.17g, tolerance %s = %.3g, "
-        "off by %.3g",
-        actualText, actual, expectedText, expected, toleranceText, tolerance, actual - expected);
+    message += QString::asprintf("%s is %.17g, expected %.17g (%s) within %.3g (%s), off by %.3g",
+                                 actualText, actual, expected, expectedText, tolerance,
+                                 toleranceText, actual - expected);
     return message.toUtf8();
 }
 

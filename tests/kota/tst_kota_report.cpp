@@ -63,6 +63,25 @@ QStringList SectionLines(const ReportRunList& runs, const QString& heading) {
     return section;
 }
 
+// A run as a failure message shows it: text with its line breaks spelled
+// out, colour and weight.
+QString Shown(const ReportRun& run) {
+    QString text = Q(run.Text);
+    text.replace("\r", "\\r").replace("\n", "\\n");
+    return QString("[%1] rgb(%2, %3, %4) %5")
+        .arg(text)
+        .arg(run.Colour.Red)
+        .arg(run.Colour.Green)
+        .arg(run.Colour.Blue)
+        .arg(run.Bold ? "bold" : "regular");
+}
+
+QByteArray Differs(const QString& where, const ReportRun& actual, const ReportRun& expected) {
+    return QString("%1: actual %2, expected %3")
+        .arg(where, Shown(actual), Shown(expected))
+        .toUtf8();
+}
+
 const ReportColour kRed = kReportRed;
 const ReportColour kGreen = kReportGreen;
 const ReportColour kBlack = kReportBlack;
@@ -129,7 +148,7 @@ class TestKotaReport : public QObject {
             r->runs.Runs().begin(), r->runs.Runs().begin() + static_cast<long>(expected.size()));
         for (std::size_t i = 0; i < expected.size(); ++i) {
             QVERIFY2(head[i] == expected[i],
-                     qPrintable(QString("run %1: [%2]").arg(i).arg(Q(head[i].Text))));
+                     Differs(QString("run %1").arg(i), head[i], expected[i]).constData());
         }
     }
 
@@ -172,9 +191,10 @@ class TestKotaReport : public QObject {
             {"Result - ", kMagenta, true},   {"NA\r\n\r\n", kBlack, false},
         };
         for (std::size_t i = 0; i < expected.size(); ++i) {
-            QVERIFY2(tail[i] == expected[i], qPrintable(QString("run %1 from the end: [%2]")
-                                                            .arg(expected.size() - i)
-                                                            .arg(Q(tail[i].Text))));
+            QVERIFY2(tail[i] == expected[i],
+                     Differs(QString("run %1 from the end").arg(expected.size() - i), tail[i],
+                             expected[i])
+                         .constData());
         }
         QVERIFY(AllText(r->runs).contains("Kota Chakra Interpretation\r\n\r\nSun - "));
         int bodies = 0;
