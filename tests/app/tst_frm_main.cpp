@@ -67,9 +67,8 @@ struct ReportEvents {
     // A move without a button held moves the platform's pointer, whose
     // event arrives when the display sends it: one move at a time, waited
     // for, so that none arrives late and empties the clipboard in place of
-    // the event a test is about.
-    // Each move goes somewhere new, also across tests: a move to where the
-    // pointer last was is no move at all.
+    // the event under test. Each goes somewhere new, across tests too: a
+    // move to where the pointer last was is no move at all.
     bool MoveOver(QWidget* area) {
         static int step = 0;
         step = step % 60 + 7;
