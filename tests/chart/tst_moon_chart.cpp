@@ -7,15 +7,39 @@
 #include "chart/moon_longitude.h"
 #include "chart/nakshatra_names_27.h"
 #include "chart_inputs.h"
+#include "check_near.h"
 #include "engine/position_text.h"
 
 using namespace zkc;
+using zkc::test::kPrintedToFourDecimals;
 using zkc::test::Long;
 using zkc::test::MakeInput;
 
 namespace {
 
-constexpr double kFourDecimals = 0.5e-4;
+// Where each of the 27 nakshatras begins: k × 13° 20′, written out
+// (independent hand check: 13° 20′ is 800′, and k × 800′ in degrees and
+// minutes runs 0° 00′, 13° 20′, 26° 40′, 40° 00′, … , 346° 40′).
+struct Boundary {
+    int degrees;
+    int minutes;
+};
+constexpr Boundary kNakshatraStarts[27] = {
+    {0, 0},   {13, 20},  {26, 40},  {40, 0},  {53, 20},  {66, 40},  {80, 0},  {93, 20},  {106, 40},
+    {120, 0}, {133, 20}, {146, 40}, {160, 0}, {173, 20}, {186, 40}, {200, 0}, {213, 20}, {226, 40},
+    {240, 0}, {253, 20}, {266, 40}, {280, 0}, {293, 20}, {306, 40}, {320, 0}, {333, 20}, {346, 40}};
+
+// The last nakshatra that begins at or below the longitude.
+int NakshatraFromStarts(double siderealDegrees) {
+    int index = 0;
+    for (int k = 0; k < 27; ++k) {
+        const Boundary& b = kNakshatraStarts[k];
+        if (siderealDegrees >= b.degrees + b.minutes / 60.0) {
+            index = k;
+        }
+    }
+    return index;
+}
 
 }  // namespace
 
@@ -31,10 +55,12 @@ class TestMoonChart : public QObject {
         QTest::addColumn<QString>("longForm");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
+        // Source: the table of Moon positions (1 January 2000, 12:00 UT).
         QTest::newRow("2000-01-01 12:00 UT")
             << MakeInput(2000, 1, 1, 12, 0, 0, 0) << 223.3161 << 23.8537 << 199.4624
             << Long(19, 27, 44, "Lib") << 14 << "Swati";
-        // The 25-term series, not a fuller lunar theory.
+        // Source: the table of Moon positions (12 April 1992, 00:00 UT): the
+        // 25-term series, not a fuller lunar theory.
         QTest::newRow("1992-04-12 00:00 UT")
             << MakeInput(1992, 4, 12, 0, 0, 0, 0) << 133.1581 << 23.7541 << 109.4039
             << Long(19, 24, 14, "Can") << 8 << "Aslesha";
@@ -46,9 +72,9 @@ class TestMoonChart : public QObject {
         QFETCH(double, sidereal);
         VedicEphemeris unit;
         const MoonChart& m = unit.ComputeMoonChart(input);
-        QVERIFY(std::abs(m.tropicalLongitudeDegrees - tropical) < kFourDecimals);
-        QVERIFY(std::abs(-m.ayanamsaCorrectionDegrees - ayanamsa) < kFourDecimals);
-        QVERIFY(std::abs(m.siderealLongitudeDegrees - sidereal) < kFourDecimals);
+        ZKC_VERIFY_NEAR(m.tropicalLongitudeDegrees, tropical, kPrintedToFourDecimals);
+        ZKC_VERIFY_NEAR(-m.ayanamsaCorrectionDegrees, ayanamsa, kPrintedToFourDecimals);
+        ZKC_VERIFY_NEAR(m.siderealLongitudeDegrees, sidereal, kPrintedToFourDecimals);
         QTEST(QString::fromStdString(m.MoonLongitudeText), "longForm");
         QTEST(m.NakshatraIndex, "index");
         QTEST(test::Q(m.MoonNakshatraName), "name");
@@ -60,23 +86,56 @@ class TestMoonChart : public QObject {
                  2451545.0);
     }
 
+    // The long form of a longitude, and the nakshatra of its count in
+    // nakshatras. Units are λ × 3 / 40 (independent hand check: 13° 20′ =
+    // 40/3°), written out so that the conversion is not the one under test.
     void nakshatraOfALongitude_data() {
         QTest::addColumn<double>("sidereal");
         QTest::addColumn<QString>("longForm");
+        QTest::addColumn<double>("units");
         QTest::addColumn<int>("index");
-        QTest::newRow("42.0861") << 42.0861 << Long(12, 5, 9, "Tau") << 3;
-        QTest::newRow("0") << 0.0 << Long(0, 0, 0, "Ari") << 0;
-        QTest::newRow("just below 360") << 359.99999 << Long(29, 59, 59, "Pis") << 26;
-        QTest::newRow("just below 13°20′") << 13.333333 << Long(13, 19, 59, "Ari") << 0;
-        QTest::newRow("13°20′ and a little") << 13.3333334 << Long(13, 20, 0, "Ari") << 1;
+        // Source: the table of Moon positions (λs = 42.0861°, 12° 5′ 9″ Tau, Rohini).
+        QTest::newRow("42.0861") << 42.0861 << Long(12, 5, 9, "Tau") << 3.1564575 << 3;
+        // Source: the table of Moon positions (λs = 0 is Aswini, just below 360 Revati).
+        QTest::newRow("0") << 0.0 << Long(0, 0, 0, "Ari") << 0.0 << 0;
+        QTest::newRow("just below 360")
+            << 359.99999 << Long(29, 59, 59, "Pis") << 26.99999925 << 26;
+        // Independent hand check: 13.333333 × 3 / 40 = 0.999999975, and
+        // 13.3333334 × 3 / 40 = 1.000000005.
+        QTest::newRow("just below 13°20′")
+            << 13.333333 << Long(13, 19, 59, "Ari") << 0.999999975 << 0;
+        QTest::newRow("13°20′ and a little")
+            << 13.3333334 << Long(13, 20, 0, "Ari") << 1.000000005 << 1;
         // Exactly 360 is the first nakshatra again, never the empty slot 27.
-        QTest::newRow("exactly 360") << 360.0 << Long(0, 0, 0, "Ari") << 0;
+        QTest::newRow("exactly 360") << 360.0 << Long(0, 0, 0, "Ari") << 27.0 << 0;
     }
     void nakshatraOfALongitude() {
         QFETCH(double, sidereal);
-        QFETCH(int, index);
+        QFETCH(double, units);
         QTEST(QString::fromStdString(FormatSignPosition(sidereal)), "longForm");
-        QCOMPARE(NakshatraIndexOf(sidereal * 60 / 800), index);
+        QTEST(NakshatraIndexOf(units), "index");
+    }
+
+    // Over a whole lunar month, hour by hour, the unit's nakshatra is the one
+    // the table of starts gives for its own sidereal longitude, and all 27
+    // come round.
+    void nakshatraFollowsTheStarts() {
+        VedicEphemeris unit;
+        QSet<int> seen;
+        for (int hours = 0; hours < 28 * 24; ++hours) {
+            const MoonChart& m =
+                unit.ComputeMoonChart(MakeInput(2000, 1, 1 + hours / 24, hours % 24, 0, 0, 0));
+            const int expected = NakshatraFromStarts(m.siderealLongitudeDegrees);
+            QVERIFY2(m.NakshatraIndex == expected,
+                     qPrintable(QString("hour %1: λs %2 has index %3, the starts give %4")
+                                    .arg(hours)
+                                    .arg(m.siderealLongitudeDegrees, 0, 'f', 6)
+                                    .arg(m.NakshatraIndex)
+                                    .arg(expected)));
+            QCOMPARE(test::Q(m.MoonNakshatraName), test::Q(NakshatraNames27[expected]));
+            seen.insert(expected);
+        }
+        QCOMPARE(seen.size(), 27);
     }
 
     void nakshatraNamesKeepTheirSpellings() {
@@ -97,7 +156,9 @@ class TestMoonChart : public QObject {
     }
 
     // Two units given the same input give the same texts, and a unit keeps
-    // its results until its own next run.
+    // its results until its own next run. Source: the table of Moon positions
+    // (12 April 1992: 19° 24′ 14″ Can, Aslesha; 1 January 2000: 19° 27′ 44″
+    // Lib, Swati).
     void unitsAreIndependent() {
         VedicEphemeris first;
         VedicEphemeris second;
@@ -105,10 +166,17 @@ class TestMoonChart : public QObject {
         const ChartInput b = MakeInput(2000, 1, 1, 12, 0, 0, 0);
         first.ComputeMoonChart(a);
         second.ComputeMoonChart(a);
-        QCOMPARE(first.Results().MoonLongitudeText, second.Results().MoonLongitudeText);
+        for (const VedicEphemeris* unit : {&first, &second}) {
+            QCOMPARE(QString::fromStdString(unit->Results().MoonLongitudeText),
+                     Long(19, 24, 14, "Can"));
+            QCOMPARE(test::Q(unit->Results().MoonNakshatraName), QString("Aslesha"));
+        }
         second.ComputeMoonChart(b);
         QCOMPARE(QString::fromStdString(first.Results().MoonLongitudeText),
                  Long(19, 24, 14, "Can"));
+        QCOMPARE(test::Q(first.Results().MoonNakshatraName), QString("Aslesha"));
+        QCOMPARE(QString::fromStdString(second.Results().MoonLongitudeText),
+                 Long(19, 27, 44, "Lib"));
         QCOMPARE(test::Q(second.Results().MoonNakshatraName), QString("Swati"));
     }
 };

@@ -117,6 +117,12 @@ class TestKotachakraCli : public QObject {
         const Run r = Cli({"--input", Golden("abhijit-birth.json"), "--format", "json"});
         QCOMPARE(r.exitCode, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        // The birth Moon 08 Cap 00 is an independent hand check (the 25-term
+        // series worked through separately: 8° 0′ 28″ Cap); the day is the
+        // worked example of 1 January 2000 (source: its Sun and Ketu, and the
+        // table of Moon positions for Swati); Mars in Shatabhisha at place 4
+        // of the ring from Abhijit is an independent hand check:
+        // ((24 − 21) mod 28) + 1 = 4, Innermost, malefic: Adverse.
         QCOMPARE(o["birthNakshatra"].toString(), QString("Uttara Ashadha"));
         QCOMPARE(o["birthKotaNakshatra"].toString(), QString("Abhijit"));
         QCOMPARE(o["birth"]["moonNakshatra"].toString(), QString("Uttara Ashadha"));

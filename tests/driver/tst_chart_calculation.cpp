@@ -60,10 +60,15 @@ class TestChartCalculation : public QObject {
         ChartCalculation calc;
         calc.Calculate(MakeInput(2000, 1, 1, 12, 0, 0, 0, test::kGreenwich51),
                        MakeInput(1980, 6, 15, 10, 30, 5, 30, test::kDelhi));
+        // Source: the worked example of 1 January 2000 and the table of Moon
+        // positions (Moon 19 Lib 27, Swati).
         QCOMPARE(Texts(calc.BirthChart().Positions),
                  QStringList({"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43", "04 Aqu 07",
                               "01 Ari 30", "16 Ari 21", "10 Can 16", "10 Cap 16", "00 Ari 26",
                               "15 Sag 45"}));
+        // Source: the worked example of 15 June 1980. It gives no Moon; 00 Can 13
+        // is an independent hand check: the 25-term series worked through
+        // separately gives λs = 90.2209°, 0° 13′ 15″ Can.
         QCOMPARE(Texts(calc.OracleChart().Positions),
                  QStringList({"00 Gem 56", "00 Can 13", "25 Gem 23", "01 Gem 06", "23 Leo 19",
                               "10 Leo 25", "27 Leo 23", "28 Can 35", "28 Cap 35", "06 Leo 31",

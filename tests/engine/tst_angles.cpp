@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <random>
 
+#include "check_near.h"
 #include "engine/angles.h"
 #include "engine/constants.h"
 
@@ -33,22 +34,34 @@ bool SameBits(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
+// π and 2π are stored to 15 significant digits, so angles built from them
+// stand a few 1e-15 (four turns: 2.4e-14) away from the exact multiples of π
+// the expected values are written as.
+constexpr double kFifteenDigitPi = 1e-13;
+
 }  // namespace
 
 class TestAngles : public QObject {
     Q_OBJECT
 
   private slots:
+    // Expected angles are exact multiples of π (independent hand check: the
+    // diagonals are π/4 and 3π/4; 1 : √3 gives π/6 and 5π/6). The 30° rows
+    // tell atan(|y/x|) from atan(|x/y|), which the diagonals cannot.
     void arcTan2_data() {
         QTest::addColumn<double>("y");
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("expected");
-        QTest::newRow("first quadrant") << 1.0 << 1.0 << std::atan(1.0);
-        QTest::newRow("fourth quadrant") << -1.0 << 1.0 << -std::atan(1.0);
-        QTest::newRow("second quadrant") << 1.0 << -1.0 << kPi - std::atan(1.0);
-        QTest::newRow("third quadrant") << -1.0 << -1.0 << -(kPi - std::atan(1.0));
-        QTest::newRow("x = 0, y > 0") << 2.0 << 0.0 << kPi / 2;
-        QTest::newRow("x = 0, y < 0") << -2.0 << 0.0 << -kPi / 2;
+        const double root3 = std::sqrt(3.0);
+        QTest::newRow("first quadrant") << 1.0 << 1.0 << 0.785398163397448;            // π/4
+        QTest::newRow("fourth quadrant") << -1.0 << 1.0 << -0.785398163397448;         // −π/4
+        QTest::newRow("second quadrant") << 1.0 << -1.0 << 2.35619449019234;           // 3π/4
+        QTest::newRow("third quadrant") << -1.0 << -1.0 << -2.35619449019234;          // −3π/4
+        QTest::newRow("30° below the x axis") << -1.0 << root3 << -0.523598775598299;  // −π/6
+        QTest::newRow("150°") << 1.0 << -root3 << 2.61799387799149;                    // 5π/6
+        QTest::newRow("−150°") << -1.0 << -root3 << -2.61799387799149;                 // −5π/6
+        QTest::newRow("x = 0, y > 0") << 2.0 << 0.0 << 1.5707963267949;                // π/2
+        QTest::newRow("x = 0, y < 0") << -2.0 << 0.0 << -1.5707963267949;              // −π/2
         QTest::newRow("origin") << 0.0 << 0.0 << 0.0;
         // sign(0) × (π − 0) = 0: the negative x axis gives 0, not π.
         QTest::newRow("negative x axis") << 0.0 << -3.0 << 0.0;
@@ -57,7 +70,7 @@ class TestAngles : public QObject {
         QFETCH(double, y);
         QFETCH(double, x);
         QFETCH(double, expected);
-        QCOMPARE(ArcTan2(y, x), expected);
+        ZKC_VERIFY_NEAR(ArcTan2(y, x), expected, kFifteenDigitPi);
     }
 
     void normalize360_data() {
@@ -75,11 +88,14 @@ class TestAngles : public QObject {
         QCOMPARE(Normalize360(x), expected);
     }
 
+    // Independent hand check: 7 − 2π = 0.716814692820414; −20 + 4 × 2π =
+    // −20 + 25.1327412287183 = 5.13274122871835 (three turns would leave it
+    // negative, five would pass 2π).
     void normalizeRadians() {
         QCOMPARE(NormalizeRadians(-1.0), -1.0 + kTwoPi);
         QCOMPARE(NormalizeRadians(kTwoPi), 0.0);
-        QVERIFY(std::abs(NormalizeRadians(7.0) - (7.0 - kTwoPi)) < 1e-15);
-        QVERIFY(std::abs(NormalizeRadians(-20.0) - (-20.0 + 4 * kTwoPi)) < 1e-14);
+        ZKC_VERIFY_NEAR(NormalizeRadians(7.0), 0.716814692820414, kFifteenDigitPi);
+        ZKC_VERIFY_NEAR(NormalizeRadians(-20.0), 5.13274122871835, kFifteenDigitPi);
     }
 
     // The fmod forms must give the very bits the literal loops give, over the

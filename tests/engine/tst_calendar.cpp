@@ -3,11 +3,21 @@
 #include <QtTest>
 
 #include "chart_inputs.h"
+#include "check_near.h"
 #include "engine/calendar.h"
 
 using namespace zkc;
 using zkc::test::MakeInput;
 using zkc::test::Place;
+
+namespace {
+
+// Two sums of the same few day counts agree to rounding.
+constexpr double kSameMomentDays = 1e-9;
+// Sidereal time reduced from tens of thousands of degrees keeps about 1e-11.
+constexpr double kReducedDegrees = 1e-8;
+
+}  // namespace
 
 class TestCalendar : public QObject {
     Q_OBJECT
@@ -18,6 +28,8 @@ class TestCalendar : public QObject {
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<double>("expected");
+        // Source: the worked Julian day numbers. Independent hand check of one:
+        // 1 January 1970 0:00 UT is JD 2440587.5, so the day from its noon is 2440588.
         QTest::newRow("2000-01-01") << 2000 << 1 << 1 << 2451545.0;
         QTest::newRow("1899-12-31") << 1899 << 12 << 31 << 2415020.0;
         QTest::newRow("1970-01-01") << 1970 << 1 << 1 << 2440588.0;
@@ -40,6 +52,7 @@ class TestCalendar : public QObject {
         const Place east{82, 30, true};
         const Place west{75, 0, false};
         const Place greenwich{0, 0, false};
+        // Source: the worked universal-time examples.
         QTest::newRow("east 5:30, 01:00") << MakeInput(2000, 1, 1, 1, 0, 5, 30, east) << -4.5;
         QTest::newRow("east 5:30, 01:00, DST")
             << MakeInput(2000, 1, 1, 1, 0, 5, 30, east, true) << -5.5;
@@ -67,6 +80,8 @@ class TestCalendar : public QObject {
         QTest::addColumn<QString>("expected");
         const Place east{82, 30, true};
         const Place west{75, 0, false};
+        // Independent hand check, e.g. 01:00 − 5:30 = −4:30, that is 19:30 of
+        // the day before; 23:59 + 14:59 = 38:58, that is 14:58 of the next day.
         QTest::newRow("back into the old year")
             << MakeInput(2000, 1, 1, 1, 0, 5, 30, east) << "1999-12-31 19:30";
         QTest::newRow("back over a leap day")
@@ -107,9 +122,9 @@ class TestCalendar : public QObject {
                                 const CalendarMoment m = UniversalMoment(in);
                                 const double viaJdn =
                                     JulianDayNumber(3, 1, year) - 2451545 - 0.5 + ut.utHours / 24;
-                                QVERIFY2(std::abs(DayNumber2000(m) - viaJdn) < 1e-9,
-                                         qPrintable(QString::asprintf("%d %d:%d", year, zoneHours,
-                                                                      zoneMinutes)));
+                                ZKC_VERIFY_NEAR_AT(
+                                    DayNumber2000(m), viaJdn, kSameMomentDays,
+                                    QString::asprintf("%d %d:%d", year, zoneHours, zoneMinutes));
                                 const double minutes = ut.utHours * 60;
                                 if (std::trunc(minutes) != std::round(minutes)) {
                                     ++truncationWouldSlip;
@@ -144,6 +159,8 @@ class TestCalendar : public QObject {
     }
 
     void centuriesAndDayNumber() {
+        // Source: the worked example of 1 January 2000 (12:00 UT is T = 1 and
+        // d = 0; 19:30 UT the evening before is d = −4.5 h − 12 h = −16.5 / 24).
         QCOMPARE(CenturiesSince1900(2451545, 12), 1.0);
         QCOMPARE(DayNumber2000(2000, 1, 1, 12, 0), 0.0);
         QCOMPARE(DayNumber2000(1999, 12, 31, 19, 30), -0.6875);
@@ -152,17 +169,27 @@ class TestCalendar : public QObject {
         const ChartInput in = MakeInput(2000, 1, 1, 1, 0, 5, 30, {82, 30, true});
         const double T = CenturiesSince1900(JulianDayNumber(1, 1, 2000), UniversalTime(in).utHours);
         QCOMPARE(DayNumber2000(UniversalMoment(in)), -0.6875);
-        QVERIFY(std::abs((T - 1.0) * 36525 - -0.6875) < 1e-9);
+        ZKC_VERIFY_NEAR((T - 1.0) * 36525, -0.6875, kSameMomentDays);
     }
 
     void siderealTimeAndObliquityDegrees() {
-        const double T = CenturiesSince1900(2451545, 0);
-        QVERIFY(std::abs(LocalSiderealDegrees(T, 0, 0) - 99.968) < 5e-4);
+        // Source: the worked example of 1 January 2000 (0:00 UT at Greenwich).
+        ZKC_VERIFY_NEAR(LocalSiderealDegrees(CenturiesSince1900(2451545, 0), 0, 0), 99.968,
+                        test::kPrintedToThreeDecimals);
         // Only the upper end is reduced: far west at an early sidereal hour
-        // stays negative.
-        QVERIFY(LocalSiderealDegrees(0, 0, 179) < 0);
-        QVERIFY(LocalSiderealDegrees(1.5, 23, -180) < 360);
-        QCOMPARE(ObliquityDegrees(0), 23.452294);
+        // stays negative. Independent hand check: 15 × 6.6460656 − 179 =
+        // 99.690984 − 179 = −79.309016 (raised into range it would be 280.690984).
+        ZKC_VERIFY_NEAR(LocalSiderealDegrees(0, 0, 179), -79.309016, kReducedDegrees);
+        // The upper end is reduced by as many turns as it takes. Independent
+        // hand check: 15 × (6.6460656 + 2400.0513 × 1.5 + 0.0000258 × 2.25 + 23)
+        // + 180 = 54625.84610475 = 151 × 360 + 265.84610475.
+        ZKC_VERIFY_NEAR(LocalSiderealDegrees(1.5, 23, -180), 265.84610475, kReducedDegrees);
+        // Exactly 360 is a whole turn and goes: 15 × 6.6460656 = 99.690984,
+        // so a longitude of −260.309016 (east) reaches 360.
+        ZKC_VERIFY_NEAR(LocalSiderealDegrees(0, 0, -260.309016), 0.0, kReducedDegrees);
+        // Independent hand check: the obliquity of J2000.0 is 23° 26′ 21.4″ =
+        // 23.4393°, and the rule gives 23.452294 − 0.0130125 × 1 = 23.4392815.
+        ZKC_VERIFY_NEAR(ObliquityDegrees(1), 23.4393, test::kPrintedToFourDecimals);
     }
 };
 

@@ -16,9 +16,12 @@ class TestPositionText : public QObject {
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("longForm");
         QTest::addColumn<QString>("positionText");
+        // Source: the worked example of 1 January 2000 (Sun, Jupiter, ascendant).
         QTest::newRow("256.5256") << 256.5256 << Long(16, 31, 32, "Sag") << "16 Sag 31";
         QTest::newRow("1.5071") << 1.5071 << Long(1, 30, 25, "Ari") << "01 Ari 30";
         QTest::newRow("0.4439") << 0.4439 << Long(0, 26, 38, "Ari") << "00 Ari 26";
+        // Independent hand check: 0.99999° is 59.9994′, 59′ and 59.964″,
+        // truncated at each stage.
         QTest::newRow("truncated, no carry into Taurus")
             << 29.99999 << Long(29, 59, 59, "Ari") << "29 Ari 59";
         QTest::newRow("negative written as its magnitude")

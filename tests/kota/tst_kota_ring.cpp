@@ -15,6 +15,8 @@ class TestKotaRing : public QObject {
         QTest::addColumn<QString>("birthName");
         QTest::addColumn<int>("index27");
         QTest::addColumn<QString>("placeOne");
+        // Source: the worked rings started at each birth nakshatra, and the
+        // table of the 28 ring nakshatras for the names.
         QTest::newRow("Aswini") << "Aswini" << 0 << "Ashwini";
         QTest::newRow("Mrigsira") << "Mrigsira" << 4 << "Mrigasira";
         QTest::newRow("Aslesha") << "Aslesha" << 8 << "Ashlesha";
@@ -36,6 +38,7 @@ class TestKotaRing : public QObject {
         QTEST(Q(KotaNakshatraNames[static_cast<std::size_t>(ring.NakshatraAt(1))]), "placeOne");
     }
 
+    // Source: the worked ring from Revati.
     void ringFromRevati() {
         const KotaRing ring(27);
         QCOMPARE(Q(KotaNakshatraNames[static_cast<std::size_t>(ring.NakshatraAt(1))]),
@@ -64,6 +67,8 @@ class TestKotaRing : public QObject {
         }
     }
 
+    // Independent hand check: four runs of seven, three Entering, one
+    // Innermost, three Exiting.
     void zones() {
         const QList<int> entering = {1, 2, 3, 8, 9, 10, 15, 16, 17, 22, 23, 24};
         const QList<int> innermost = {4, 11, 18, 25};

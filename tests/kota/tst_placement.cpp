@@ -35,6 +35,9 @@ class TestPlacement : public QObject {
         QTest::addColumn<int>("place");
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("result");
+        // Source: the worked placement examples (rings from Ashwini and from
+        // Revati); the Ketu row is an independent hand check: Rohini is place
+        // 4 of the ring from Ashwini, Innermost, and Ketu is malefic.
         QTest::newRow("Moon in Rohini")
             << kAshwini << "05 Tau 00" << int(kMoon) << "Rohini" << 4 << "Innermost"
             << "Not Adverse";
