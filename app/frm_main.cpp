@@ -53,22 +53,26 @@ ClickableLabel* WhiteLink(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-FrmMain::FrmMain(Services services, QWidget* parent) : QMainWindow(parent), services_(services) {
+FrmMain::FrmMain(Services services, QWidget* parent)
+    : QMainWindow(parent), services_(services), recent_(services.settings) {
     setObjectName("frmMain");
-    setWindowTitle(QString::fromUtf8(kProductTitle));
     setWindowIcon(EmblemIcon());
     setFont(ApplicationFont());
     BuildMenus();
     BuildClientArea();
     ConnectSignals();
     Form_Load();
+    RestorePages();
+    SetCurrentFile(QString());
 }
 
 void FrmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu("&File");
+    file->setObjectName("mnuFile");
     mnuCalculate_ = file->addAction("&Calculate");
     mnuCalculate_->setObjectName("mnuCalculate");
+    BuildFileMenu(file);
 
     QMenu* help = bar->addMenu("&Help");
     mnuOnline_ = help->addAction("&Online Help");
@@ -195,6 +199,18 @@ void FrmMain::ConnectSignals() {
             [this] { cmdBrowser_Click(1); });
 
     connect(mnuCalculate_, &QAction::triggered, this, [this] { mnuCalculate_Click(); });
+    connect(mnuNew_, &QAction::triggered, this, [this] { mnuNew_Click(); });
+    connect(mnuOpen_, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    connect(mnuRecent_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    connect(mnuSave_, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuSaveAs_, &QAction::triggered, this, [this] { mnuSaveAs_Click(); });
+    connect(mnuExport_, &QAction::triggered, this, [this] { mnuExport_Click(); });
+    connect(mnuPrint_, &QAction::triggered, this, [this] { mnuPrint_Click(); });
+    connect(mnuQuit_, &QAction::triggered, this, [this] { mnuQuit_Click(); });
+    connect(mnuSetDayToNow_, &QAction::triggered, this, [this] { mnuSetDayToNow_Click(); });
+    for (InputPage* page : {fraDOBDetails_, fraOracleDetails_}) {
+        connect(page, &InputPage::edited, this, [this] { setWindowModified(true); });
+    }
     connect(mnuOnline_, &QAction::triggered, this, [this] { mnuOnline_Click(); });
     connect(mnuVisit_, &QAction::triggered, this, [this] { mnuVisit_Click(); });
     connect(mnuUpdate_, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
@@ -242,17 +258,34 @@ void FrmMain::cmdNext_Click() {
 }
 
 void FrmMain::cmdCalculate_Click() {
-    if (!ValidateOracleDetails()) {
+    if (!ComputeReading()) {
         return;
+    }
+    fraResult_->raise();
+}
+
+bool FrmMain::ComputeReading() {
+    // Both pages, birth first: page 1 may have changed since "&Next".
+    if (!ValidateDOBDetails()) {
+        ShowBirthPage();
+        return false;
+    }
+    if (!ValidateOracleDetails()) {
+        return false;
     }
     const std::optional<ChartInput> birth = MomentOf(*fraDOBDetails_);
     const std::optional<ChartInput> day = birth ? MomentOf(*fraOracleDetails_) : std::nullopt;
     if (!day) {
-        return;
+        return false;
     }
     charts_.Calculate(*birth, *day);
     Kota_Chakra();
-    fraResult_->raise();
+    return true;
+}
+
+void FrmMain::ShowBirthPage() {
+    fraMain_->raise();
+    fraDOBDetails_->raise();
 }
 
 void FrmMain::cmdBack_Click() {
@@ -296,8 +329,7 @@ std::optional<ChartInput> FrmMain::MomentOf(InputPage& page) {
     if (const auto* error = std::get_if<places::ZoneError>(&moment)) {
         // A time the bound zone's clocks skipped: the page's time must change.
         if (&page == fraDOBDetails_) {
-            fraMain_->raise();
-            fraDOBDetails_->raise();
+            ShowBirthPage();
         }
         services_.messages.Show(this, error->Message, MessageIcon::Stop);
         page.cboHH->setFocus();

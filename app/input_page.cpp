@@ -256,6 +256,55 @@ void InputPage::ConnectSignals() {
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] { RefreshZone(); });
     }
+
+    // Every change of a field, for the window's modified mark.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::textChanged, this, &InputPage::edited);
+    }
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        connect(list, &QComboBox::currentIndexChanged, this, &InputPage::edited);
+    }
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        if (button->isCheckable()) {
+            connect(button, &QAbstractButton::toggled, this, &InputPage::edited);
+        }
+    }
+}
+
+void InputPage::SetFields(const PageFields& page) {
+    if (txtName) {
+        txtName->setText(QString::fromStdString(page.Name));
+    }
+    cboMonth->setCurrentIndex(page.MonthIndex);
+    cboDate->setCurrentIndex(page.DayIndex);
+    cboYear->setCurrentIndex(cboYear->findText(QString::number(page.Year)));
+    cboHH->setCurrentIndex(cboHH->findText(QString::number(page.Hour)));
+    cboMM->setCurrentIndex(cboMM->findText(QString::number(page.Minute)));
+    txtZoneHour->setText(QString::fromStdString(page.ZoneHour));
+    txtZoneMinute->setText(QString::fromStdString(page.ZoneMinute));
+    chkDST->setChecked(page.IsDaylightSaving);
+    txtLatD->setText(QString::fromStdString(page.LatDegrees));
+    txtLatM->setText(QString::fromStdString(page.LatMinutes));
+    (page.IsSouth ? optSouth : optNorth)->setChecked(true);
+    txtLonD->setText(QString::fromStdString(page.LonDegrees));
+    txtLonM->setText(QString::fromStdString(page.LonMinutes));
+    (page.IsEast ? optEast : optWest)->setChecked(true);
+    txtUserCity->setText(QString::fromStdString(page.City));
+    txtUserState->setText(QString::fromStdString(page.State));
+    txtUserCountry->setText(QString::fromStdString(page.Country));
+    if (page.TimeZone.empty()) {
+        binding_.Unbind();
+    } else {
+        binding_.Bind(QString::fromStdString(page.TimeZone), page.Place);
+    }
+    RefreshZone();
+}
+
+void InputPage::Reset() {
+    PageFields initial;
+    initial.HasName = kind_ == PageKind::Birth;
+    SetFields(initial);
+    cboSS->setCurrentIndex(0);
 }
 
 void InputPage::BindToPlace(const places::City& city) {

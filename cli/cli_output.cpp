@@ -132,7 +132,9 @@ QJsonObject ReadingJson(const ChartCalculation& charts, const Pages& pages,
             {"birthKotaNakshatra", KotaName(reading.BirthKotaNakshatra)},
             {"ring", ring},
             {"placements", placements},
-            {"report", QString::fromUtf8(PlainReport(reportText))}};
+            {"report", QString::fromUtf8(PlainReport(reportText))},
+            // The chart document that produced the reading: it feeds back in.
+            {"input", ChartDocumentObject(pages)}};
 }
 
 }  // namespace zkc::cli

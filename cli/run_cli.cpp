@@ -9,6 +9,7 @@
 #include "cli/exit_codes.h"
 #include "cli/scan.h"
 #include "documents/core_text.h"
+#include "documents/page_checks.h"
 #include "input/page_input.h"
 #include "kota/kota_chakra.h"
 #include "places/atlas.h"
@@ -82,20 +83,6 @@ class Cli {
     const Streams& s_;
 };
 
-// The window's messages, with the page they come from.
-std::optional<QString> CheckPages(const Pages& pages) {
-    const auto message = [](const char* page, const CheckFailure& f) {
-        return QString("%1: %2").arg(QLatin1String(page), FromCore(f.Message));
-    };
-    if (const auto failure = CheckPage(pages.Birth)) {
-        return message("birth", *failure);
-    }
-    if (const auto failure = CheckPage(pages.Day)) {
-        return message("day", *failure);
-    }
-    return std::nullopt;
-}
-
 int Cli::Run(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -165,7 +152,7 @@ int Cli::Run(const QStringList& arguments) {
         return Failed(*error);
     }
     const Pages& pages = std::get<Pages>(input);
-    if (const auto refusal = CheckPages(pages)) {
+    if (const auto refusal = PageCheckFailure(pages)) {
         return Refusal(*refusal);
     }
     const std::optional<ChartInput> birth = Moment("birth", pages.Birth);

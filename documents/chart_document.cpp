@@ -208,7 +208,64 @@ std::variant<PageFields, DocumentError> PageFromJson(const QJsonObject& root, co
     return page;
 }
 
+// The page's whole number of a field as the page shows it; a blank or
+// unreadable field as 0 (the page checks refuse those before saving).
+long NumberOf(const std::string& text) {
+    return WholeNumber(text).value_or(0);
+}
+
+QJsonObject PageObject(const PageFields& page) {
+    QJsonObject o;
+    if (page.HasName) {
+        o["Name"] = QString::fromStdString(page.Name);
+    }
+    o["Month"] = page.MonthIndex + 1;
+    o["Day"] = page.DayIndex + 1;
+    o["Year"] = page.Year;
+    o["Hour"] = page.Hour;
+    o["Minute"] = page.Minute;
+    o["ZoneHours"] = static_cast<qint64>(NumberOf(page.ZoneHour));
+    o["ZoneMinutes"] = static_cast<qint64>(NumberOf(page.ZoneMinute));
+    o["LongitudeDegrees"] = static_cast<qint64>(NumberOf(page.LonDegrees));
+    o["LongitudeMinutes"] = static_cast<qint64>(NumberOf(page.LonMinutes));
+    o["LatitudeDegrees"] = static_cast<qint64>(NumberOf(page.LatDegrees));
+    o["LatitudeMinutes"] = static_cast<qint64>(NumberOf(page.LatMinutes));
+    o["IsEast"] = page.IsEast;
+    o["IsSouth"] = page.IsSouth;
+    o["IsDaylightSaving"] = page.IsDaylightSaving;
+    o["City"] = QString::fromStdString(page.City);
+    o["State"] = QString::fromStdString(page.State);
+    o["Country"] = QString::fromStdString(page.Country);
+    if (page.Place) {
+        // Name, state and country code find the very town again.
+        QStringList parts = {QString::fromStdString(page.Place->Name)};
+        if (!page.Place->State.empty()) {
+            parts << QString::fromStdString(page.Place->State);
+        }
+        parts << QString::fromStdString(page.Place->CountryCode);
+        o["Place"] = parts.join(", ");
+    }
+    if (!page.TimeZone.empty()) {
+        o["TimeZone"] = QString::fromStdString(page.TimeZone);
+    }
+    if (page.UtcOffsetMinutes) {
+        o["UtcOffset"] = places::FormatUtcOffset(*page.UtcOffsetMinutes);
+    }
+    return o;
+}
+
 }  // namespace
+
+QJsonObject ChartDocumentObject(const Pages& pages) {
+    return {{"format", kChartFormat},
+            {"version", kChartVersion},
+            {"birth", PageObject(pages.Birth)},
+            {"day", PageObject(pages.Day)}};
+}
+
+QByteArray ChartDocument(const Pages& pages) {
+    return QJsonDocument(ChartDocumentObject(pages)).toJson(QJsonDocument::Indented);
+}
 
 std::variant<Pages, DocumentError> PagesFromJson(const QByteArray& document) {
     QJsonParseError parseError;
@@ -222,6 +279,23 @@ std::variant<Pages, DocumentError> PagesFromJson(const QByteArray& document) {
         return Refused("input: expected an object with \"birth\" and \"day\"");
     }
     const QJsonObject root = json.object();
+    if (root.contains("format") && root.value("format") != QJsonValue(kChartFormat)) {
+        return Refused(QString("input: not a chart file (format \"%1\", expected \"%2\")")
+                           .arg(root.value("format").toVariant().toString(), kChartFormat));
+    }
+    if (root.contains("version")) {
+        const QJsonValue version = root.value("version");
+        const double v = version.toDouble(-1);
+        if (!version.isDouble() || v != std::trunc(v) || v < 1) {
+            return Refused("input: version: expected a whole number from 1");
+        }
+        if (v > kChartVersion) {
+            return Refused(QString("input: a chart file of version %1, newer than this program "
+                                   "reads (version %2); a newer Zorvik Kota Chakra opens it")
+                               .arg(static_cast<qint64>(v))
+                               .arg(kChartVersion));
+        }
+    }
     auto birth = PageFromJson(root, "birth", true);
     if (auto* error = std::get_if<DocumentError>(&birth)) {
         return *error;

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -59,19 +61,103 @@ class UrlCatcher : public QObject {
     void Open(const QUrl& url) { opened << url; }
 };
 
+// File dialogs that answer with the paths queued for them (nothing when
+// none is queued: the user cancelled).
+class QueuedFileDialogs : public app::FileDialogs {
+  public:
+    std::optional<QString> ChartToOpen(QWidget*, const QString& folder) override {
+        folders << folder;
+        return Next();
+    }
+    std::optional<QString> ChartToSave(QWidget*, const QString& suggested) override {
+        suggestions << suggested;
+        return Next();
+    }
+    std::optional<QString> ExportTo(QWidget*, const QString& suggested) override {
+        suggestions << suggested;
+        return Next();
+    }
+    QStringList answers;
+    QStringList folders;
+    QStringList suggestions;
+
+  private:
+    std::optional<QString> Next() {
+        if (answers.isEmpty()) {
+            return std::nullopt;
+        }
+        return answers.takeFirst();
+    }
+};
+
+class ScriptedUnsavedQuestion : public app::UnsavedQuestion {
+  public:
+    app::UnsavedChanges Ask(QWidget*, const QString& fileName) override {
+        askedAbout << fileName;
+        return answer;
+    }
+    app::UnsavedChanges answer = app::UnsavedChanges::Discard;
+    QStringList askedAbout;
+};
+
+// A printer that is a PDF in memory.
+class PdfPrinting : public app::Printing {
+  public:
+    bool Print(QWidget*, const QString& documentName,
+               const std::function<void(QPagedPaintDevice&)>& draw) override {
+        names << documentName;
+        if (!accept) {
+            return false;
+        }
+        QBuffer buffer(&printed);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        draw(writer);
+        return true;
+    }
+    bool accept = true;
+    QStringList names;
+    QByteArray printed;
+};
+
+class MemorySettings : public app::SettingsStore {
+  public:
+    QVariant Value(const QString& key) const override { return values.value(key); }
+    void SetValue(const QString& key, const QVariant& value) override { values[key] = value; }
+    QVariantMap values;
+};
+
+class FixedClock : public app::Clock {
+  public:
+    QDateTime NowUtc() const override { return now; }
+    QDateTime now = QDateTime(QDate(2026, 7, 15), QTime(10, 0), Qt::UTC);
+};
+
 struct Window {
     RecordingMessageBoxes messages;
     app::DesktopWebOpener web;
     app::BrowserWebSearch browserSearch{web};
     RecordingWebSearch search;
+    QueuedFileDialogs files;
+    ScriptedUnsavedQuestion unsaved;
+    PdfPrinting printing;
+    MemorySettings ownSettings;
+    FixedClock clock;
     std::unique_ptr<app::FrmMain> frm;
 
-    // With the real web search, or one that records its calls.
-    explicit Window(bool realSearch = false) {
+    // With the real web search, or one that records its calls; with settings
+    // of its own (a first start), or ones shared with an earlier window.
+    explicit Window(bool realSearch = false, MemorySettings* settings = nullptr) {
         frm = std::make_unique<app::FrmMain>(
-            app::Services{messages, web,
+            app::Services{messages,
+                          web,
                           realSearch ? static_cast<app::WebSearchComponent&>(browserSearch)
-                                     : static_cast<app::WebSearchComponent&>(search)});
+                                     : static_cast<app::WebSearchComponent&>(search),
+                          files,
+                          unsaved,
+                          printing,
+                          settings ? *settings : ownSettings,
+                          clock});
         frm->show();
         frm->activateWindow();
         if (!QTest::qWaitForWindowExposed(frm.get())) {

@@ -5,12 +5,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
+#include "app/file_seams.h"
+#include "app/page_memory.h"
 #include "driver/chart_calculation.h"
 #include "input/page_input.h"
 
 class QAction;
 class QFrame;
+class QMenu;
 class QLabel;
 class QLineEdit;
 
@@ -28,6 +32,11 @@ struct Services {
     MessageBoxes& messages;
     WebOpener& web;
     WebSearchComponent& search;
+    FileDialogs& files;
+    UnsavedQuestion& unsaved;
+    Printing& printing;
+    SettingsStore& settings;
+    Clock& clock;
 };
 
 class FrmMain : public QMainWindow {
@@ -59,6 +68,28 @@ class FrmMain : public QMainWindow {
     void RTBResult_MouseMove();
     void RTBResult_MouseUp();
 
+    // The File menu's chart files, export, printing and quitting.
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuExport_Click();
+    void mnuPrint_Click();
+    void mnuQuit_Click();
+    void mnuSetDayToNow_Click();
+
+    // Shows a chart file in both pages. A file that cannot be read or is
+    // refused changes nothing and says why. True when it was opened.
+    bool OpenChartFile(const QString& path);
+    // Writes both pages to a chart file; the pages must pass their checks.
+    bool SaveChartFile(const QString& path);
+    // Writes the reading of the current pages as a PDF or PNG by the path's
+    // suffix, computing it first.
+    bool ExportReading(const QString& path);
+
+    // The chart file shown, empty when the pages are not from a file.
+    const QString& CurrentFile() const { return currentFile_; }
+
     // The page checks; each shows its own message and moves the focus.
     bool ValidateDOBDetails();
     bool ValidateOracleDetails();
@@ -76,6 +107,7 @@ class FrmMain : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildMenus();
@@ -87,6 +119,18 @@ class FrmMain : public QMainWindow {
     void FindLatLongOnline(int index);
     void OpenTimeZonePicker(bool forOracle);
     void OpenWebPage(const QUrl& address);
+    void BuildFileMenu(QMenu* file);
+    void FillRecentMenu();
+    void SetCurrentFile(const QString& path);
+    // Checks both pages (birth first), computes both charts and writes the
+    // reading; false when a check or the zone refused, with its message.
+    bool ComputeReading();
+    // Page 1 in front, its contents as they are; the focus stays put.
+    void ShowBirthPage();
+    // True when nothing unsaved would be lost: saved, discarded or clean.
+    bool MayDiscardChanges();
+    void RememberPages();
+    void RestorePages();
     void ShowMessage(std::string_view text, MessageIcon icon);
     // The chart input of a page with its bound zone applied; a time the
     // zone's clocks skipped is refused with a message.
@@ -111,6 +155,17 @@ class FrmMain : public QMainWindow {
     QAction* mnuUpdate_ = nullptr;
     QAction* mnuAbout_ = nullptr;
     QAction* mnuMakeMoney_ = nullptr;
+    QAction* mnuNew_ = nullptr;
+    QAction* mnuOpen_ = nullptr;
+    QMenu* mnuRecent_ = nullptr;
+    QAction* mnuSave_ = nullptr;
+    QAction* mnuSaveAs_ = nullptr;
+    QAction* mnuExport_ = nullptr;
+    QAction* mnuPrint_ = nullptr;
+    QAction* mnuQuit_ = nullptr;
+    QAction* mnuSetDayToNow_ = nullptr;
+    QString currentFile_;
+    RecentCharts recent_;
     QList<QLineEdit*> digitOnlyBoxes_;
 };
 

@@ -32,6 +32,14 @@ class InputPage : public QGroupBox {
     // bound to.
     PageFields Fields() const;
 
+    // Shows a page's fields, its zone binding included: a chart opened from
+    // a file or the pages remembered from the last run.
+    void SetFields(const PageFields& page);
+
+    // Back to the initial state: first list entries, empty boxes, DST
+    // unticked, North and East, no binding.
+    void Reset();
+
     // Fills City, State, Country, latitude and longitude from an atlas town
     // and binds the page to its zone.
     void BindToPlace(const places::City& city);
@@ -73,6 +81,10 @@ class InputPage : public QGroupBox {
     QPushButton* cmdGo = nullptr;  // "&Next" on page 1, "&Get My Kota Chakra" on page 2
     QLabel* lblZoneLine = nullptr;  // the bound zone and its offset on the page's date
     PlaceCompleter* placeCompleter = nullptr;
+
+  signals:
+    // Any field of the page changed, by the user or by the program.
+    void edited();
 
   private:
     void ConnectSignals();

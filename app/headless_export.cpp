@@ -1,0 +1,55 @@
+#include "app/headless_export.h"
+
+#include "app/reading_document.h"
+#include "app/report_text_box.h"
+#include "app/result_page.h"
+#include "documents/chart_file.h"
+#include "documents/page_checks.h"
+#include "kota/kota_chakra.h"
+#include "places/page_zone.h"
+
+namespace zkc::app {
+
+int ExportChart(ExportKind kind, const QString& outputPath, const QString& chartPath,
+                std::FILE* err) {
+    const auto fail = [err](int status, const QString& message) {
+        std::fprintf(err, "kotachakra: %s\n", qPrintable(message));
+        return status;
+    };
+    auto file = ReadChartFile(chartPath);
+    if (const auto* error = std::get_if<ChartFileError>(&file)) {
+        return fail(error->What == ChartFileError::Kind::Unreadable ? kExportUnreadable
+                                                                    : kExportRefused,
+                    error->Message);
+    }
+    const Pages& pages = std::get<Pages>(file);
+    if (const auto refusal = PageCheckFailure(pages)) {
+        return fail(kExportRefused, *refusal);
+    }
+    const auto birth = places::MomentOfPage(pages.Birth);
+    const auto day = places::MomentOfPage(pages.Day);
+    for (const auto* moment : {&birth, &day}) {
+        if (const auto* error = std::get_if<places::ZoneError>(moment)) {
+            return fail(kExportRefused, error->Message);
+        }
+    }
+    ChartCalculation charts;
+    charts.Calculate(std::get<places::PageMoment>(birth).Input,
+                     std::get<places::PageMoment>(day).Input);
+
+    QByteArray bytes;
+    if (kind == ExportKind::Pdf) {
+        bytes = ReadingPdf(charts, DocumentAuthor());
+    } else {
+        ResultPage page;
+        RichTextReportSink sink(*page.RTBResult);
+        zkc::Kota_Chakra(charts.BirthChart(), charts.OracleChart(), sink);
+        bytes = ResultPagePng(page);
+    }
+    if (const auto error = WriteFileAtomically(outputPath, bytes)) {
+        return fail(kExportNotWritten, *error);
+    }
+    return kExportOk;
+}
+
+}  // namespace zkc::app

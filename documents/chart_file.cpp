@@ -1,0 +1,82 @@
+#include "documents/chart_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace zkc {
+namespace {
+
+ChartFileError Unreadable(const QString& path, const QString& reason) {
+    return {ChartFileError::Kind::Unreadable,
+            QString("cannot read %1: %2").arg(QFileInfo(path).fileName(), reason)};
+}
+
+}  // namespace
+
+std::variant<Pages, ChartFileError> ReadChartFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return Unreadable(path, "no such file");
+    }
+    if (info.isDir()) {
+        return Unreadable(path, "it is a folder");
+    }
+    if (info.size() > kLargestChartFileBytes) {
+        return Unreadable(path, "larger than 1 MB, so not a chart file");
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Unreadable(path, file.errorString());
+    }
+    // Read at most one byte past the limit: a file that grew after the size
+    // check is still refused without reading it all.
+    const QByteArray bytes = file.read(kLargestChartFileBytes + 1);
+    if (bytes.size() > kLargestChartFileBytes) {
+        return Unreadable(path, "larger than 1 MB, so not a chart file");
+    }
+    auto pages = PagesFromJson(bytes);
+    if (const auto* error = std::get_if<DocumentError>(&pages)) {
+        // The file's name stands where a document read from elsewhere says "input".
+        QString reason = error->Message;
+        if (reason.startsWith("input: ")) {
+            reason.remove(0, 7);
+        }
+        return ChartFileError{ChartFileError::Kind::Refused,
+                              QString("%1: %2").arg(info.fileName(), reason)};
+    }
+    return std::get<Pages>(pages);
+}
+
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    const auto failed = [&](const QString& reason) {
+        return QString("cannot save %1: %2").arg(QFileInfo(path).fileName(), reason);
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        return failed(file.errorString());
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(reason);
+    }
+    // A write the system cut short (a full disk, a quota, a file size
+    // limit) is not always reported as an error: the size on disk tells.
+    if (const qint64 written = file.size(); written != bytes.size()) {
+        file.cancelWriting();
+        return failed(QString("only %1 of %2 bytes could be written (is the disk full?)")
+                          .arg(written)
+                          .arg(bytes.size()));
+    }
+    if (!file.commit()) {
+        return failed(file.errorString());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> WriteChartFile(const QString& path, const Pages& pages) {
+    return WriteFileAtomically(path, ChartDocument(pages));
+}
+
+}  // namespace zkc

@@ -1,0 +1,155 @@
+// kotachakra --export-pdf and --export-png: the reading of a chart file
+// written without a window, read back with the PDF tools of the system.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Start(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+Run Export(const QStringList& args) {
+    return Start(KOTACHAKRA, args);
+}
+
+// A reading whose every line the PDF must carry: the command line's report.
+const QByteArray kChart = R"({"format": "kotachakra-chart", "version": 1,
+  "birth": {"Name": "Asha Rao", "Month": 1, "Day": 26, "Year": 1990, "Hour": 16, "Minute": 5,
+            "Place": "New Delhi"},
+  "day": {"Month": 7, "Day": 15, "Year": 2026, "Hour": 12, "Minute": 0, "Place": "Madrid"}})";
+
+QString WriteChart(const QTemporaryDir& dir, const QByteArray& content) {
+    const QString path = dir.filePath("chart.kota");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+    return path;
+}
+
+}  // namespace
+
+class TestHeadlessExport : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pdfCarriesTheWholeReading() {
+        QTemporaryDir dir;
+        const QString chart = WriteChart(dir, kChart);
+        const QString pdf = dir.filePath("reading.pdf");
+        const Run r = Export({"--export-pdf", pdf, chart});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.isEmpty(), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+
+        // Vector text: every non-empty line of the report is in the PDF's
+        // text, in the same order.
+        const Run text = Start(PDFTOTEXT, {pdf, "-"});
+        QCOMPARE(text.exitCode, 0);
+        const Run report = Start(KOTACHAKRA_CLI, {"--input", chart});
+        QCOMPARE(report.exitCode, 0);
+        const QString pdfText = QString::fromUtf8(text.out).simplified();
+        qsizetype from = 0;
+        for (const QString& line : QString::fromUtf8(report.out).split('\n')) {
+            if (line.trimmed().isEmpty()) {
+                continue;
+            }
+            const qsizetype at = pdfText.indexOf(line.simplified(), from);
+            QVERIFY2(at >= 0, qPrintable("not found in order: " + line));
+            from = at;
+        }
+
+        // The document's information, as "Key: value" lines.
+        QMap<QString, QString> info;
+        for (const QString& line : QString::fromUtf8(Start(PDFINFO, {pdf}).out).split('\n')) {
+            const qsizetype colon = line.indexOf(':');
+            if (colon > 0) {
+                info[line.left(colon)] = line.mid(colon + 1).trimmed();
+            }
+        }
+        QCOMPARE(info["Title"], QString("Kota Chakra of Asha Rao, 15 July 2026"));
+        QVERIFY(!info["Author"].isEmpty());
+        QVERIFY(info["Creator"].startsWith("Zorvik Kota Chakra v"));
+        const QString paper = info["Page size"];
+        QVERIFY2(paper.endsWith("(A4)") || paper.endsWith("(letter)"), qPrintable(paper));
+    }
+
+    void pngIsTheResultPageAtTwice() {
+        QTemporaryDir dir;
+        const QString png = dir.filePath("reading.png");
+        const Run r = Export({"--export-png", png, WriteChart(dir, kChart)});
+        QCOMPARE(r.exitCode, 0);
+        const QImage picture(png);
+        QVERIFY(!picture.isNull());
+        QVERIFY(picture.width() > 1000 && picture.width() % 2 == 0);
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("chart");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("refused chart")
+            << QStringList{"--export-pdf", "OUT/reading.pdf", "CHART"}
+            << QByteArray(R"({"format": "kotachakra-chart", "version": 7})") << 2
+            << "chart.kota: a chart file of version 7";
+        QTest::newRow("a page check") << QStringList{"--export-pdf", "OUT/reading.pdf", "CHART"}
+                                      << QByteArray(kChart).replace("Asha Rao", "") << 2
+                                      << "birth: Please Enter Name";
+        QTest::newRow("unreadable chart")
+            << QStringList{"--export-pdf", "OUT/reading.pdf", "OUT/none.kota"} << kChart << 66
+            << "cannot read none.kota: no such file";
+        QTest::newRow("output not written")
+            << QStringList{"--export-png", "OUT/missing/reading.png", "CHART"} << kChart << 74
+            << "cannot save reading.png";
+        QTest::newRow("no chart") << QStringList{"--export-pdf", "OUT/reading.pdf"} << kChart << 64
+                                  << "an export needs the chart file";
+    }
+    void failures() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, chart);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString chartPath = WriteChart(dir, chart);
+        for (QString& a : args) {
+            a.replace("OUT", dir.path());
+            a.replace("CHART", chartPath);
+        }
+        const Run r = Export(args);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        QVERIFY(!QFile::exists(dir.filePath("reading.pdf")));
+    }
+
+    void helpWithoutADisplay() {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        for (const char* option : {"-h", "--help"}) {
+            p.start(KOTACHAKRA, {option});
+            QVERIFY(p.waitForFinished(30000));
+            QCOMPARE(p.exitCode(), 0);
+            QVERIFY(p.readAllStandardOutput().startsWith("Usage: kotachakra"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHeadlessExport)
+#include "tst_headless_export.moc"
