@@ -1,0 +1,91 @@
+#include "transits/kota_standing.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "driver/chart_calculation.h"
+#include "engine/chart_positions.h"
+#include "engine/position_text.h"
+
+namespace zkc {
+namespace {
+
+// The lookup of every arc-minute, made once from FindKotaNakshatra itself.
+struct ArcMinuteTable {
+    std::array<std::int8_t, kArcMinutesPerTurn> nakshatra{};
+    std::array<KotaStretch, kKotaNakshatraCount> stretch{};
+
+    ArcMinuteTable() {
+        for (int m = 0; m < kArcMinutesPerTurn; ++m) {
+            const int sign = m / 1800;
+            const auto k =
+                FindKotaNakshatra(SignAbbreviation(sign), m % 1800 / 60, m % 60).value_or(-1);
+            nakshatra[static_cast<std::size_t>(m)] = static_cast<std::int8_t>(k);
+        }
+        // Every nakshatra holds one unbroken run of arc-minutes.
+        for (int m = kArcMinutesPerTurn - 1; m >= 0; --m) {
+            stretch[static_cast<std::size_t>(nakshatra[static_cast<std::size_t>(m)])].firstDegrees =
+                m / 60.0;
+        }
+        for (int m = 0; m < kArcMinutesPerTurn; ++m) {
+            stretch[static_cast<std::size_t>(nakshatra[static_cast<std::size_t>(m)])].endDegrees =
+                (m + 1) / 60.0;
+        }
+    }
+};
+
+const ArcMinuteTable& Table() {
+    static const ArcMinuteTable table;
+    return table;
+}
+
+}  // namespace
+
+int ArcMinuteOfLongitude(double x) {
+    // FormatSignPosition's arithmetic; ToPositionText and ParsePositionText
+    // then keep the whole degrees within the sign and the whole minutes.
+    double a = std::fabs(x);
+    if (!std::isfinite(a)) {
+        a = 0;
+    }
+    if (a >= 360) {
+        a = std::fmod(a, 360.0);
+    }
+    const double d = std::floor(a);
+    const double minutes = std::floor(60 * (a - d));
+    if (minutes > 59) {
+        return -1;  // a minute field of 60 is not a position text
+    }
+    return static_cast<int>(d) * 60 + static_cast<int>(minutes);
+}
+
+KotaNakshatra KotaNakshatraOfLongitude(double degrees) {
+    const int m = ArcMinuteOfLongitude(degrees);
+    return m < 0 ? -1 : Table().nakshatra[static_cast<std::size_t>(m)];
+}
+
+KotaStretch StretchOf(KotaNakshatra nakshatra) {
+    return Table().stretch[static_cast<std::size_t>(nakshatra)];
+}
+
+KotaRing RingOfBirth(const ChartInput& birth) {
+    ChartCalculation charts;
+    charts.CalculateBirth(birth);
+    const BirthChartView chart = charts.BirthChart();
+    return KotaRing(BirthKotaNakshatra(chart.BirthNakshatraName, chart.Moon.NakshatraIndex));
+}
+
+KotaStanding StandingOf(int body, KotaNakshatra nakshatra, const KotaRing& ring) {
+    if (nakshatra < 0) {
+        return {};
+    }
+    KotaStanding s;
+    s.Nakshatra = nakshatra;
+    s.Place = ring.PlaceOf(nakshatra);
+    s.Zone = ZoneOfPosition(s.Place);
+    s.Result = ResultOf(NatureOf(BodyNames[static_cast<std::size_t>(body)]), s.Zone);
+    return s;
+}
+
+}  // namespace zkc
