@@ -11,13 +11,10 @@
 #include "engine/chart_positions.h"
 #include "transits/kota_standing.h"
 #include "transits/standing_search.h"
+#include "transits/transit_csv.h"
 
 namespace zkc::cli {
 namespace {
-
-std::string_view NakshatraName(KotaNakshatra k) {
-    return k < 0 ? std::string_view() : KotaNakshatraNames[static_cast<std::size_t>(k)];
-}
 
 void WriteMoment(TextBuffer& w, const CalendarMoment& m, char between) {
     w.Date(m);
@@ -32,20 +29,7 @@ void WritePadded(TextBuffer& w, std::string_view text, std::size_t width) {
     }
 }
 
-// "22 Hasta, Entering, NA"
-std::string StandingText(const KotaStanding& s) {
-    TextBuffer w;
-    w.Number(s.Place);
-    w.Put(' ');
-    w.Put(NakshatraName(s.Nakshatra));
-    w.Put(", ");
-    w.Put(ZoneLabel(s.Zone));
-    w.Put(", ");
-    w.Put(ResultLabel(s.Result));
-    return std::move(w.Text());
-}
-
-constexpr std::size_t kStandingWidth = 42;  // the longest standing text and a gap
+constexpr std::size_t kStandingWidth = 42;  // the longest standing label and a gap
 
 void WriteTableHeader(TextBuffer& w) {
     w.Put("  ");
@@ -56,35 +40,11 @@ void WriteTableHeader(TextBuffer& w) {
     w.Put("to\n");
 }
 
-void WriteCsvHeader(TextBuffer& w) {
-    w.Put("local,utc,body");
-    for (const char* side : {"from", "to"}) {
-        for (const char* column : {"place", "nakshatra", "zone", "result"}) {
-            w.Put(',');
-            w.Put(side);
-            w.Put(' ');
-            w.Put(column);
-        }
-    }
-    w.Put('\n');
-}
-
-void WriteCsvStanding(TextBuffer& w, const KotaStanding& s) {
-    w.Put(',');
-    w.Number(s.Place);
-    w.Put(',');
-    w.Put(NakshatraName(s.Nakshatra));
-    w.Put(',');
-    w.Put(ZoneLabel(s.Zone));
-    w.Put(',');
-    w.Put(ResultLabel(s.Result));
-}
-
 void WriteJsonStanding(TextBuffer& w, const KotaStanding& s) {
     w.Put("{\"place\":");
     w.Number(s.Place);
     w.Put(",\"nakshatra\":\"");
-    w.Put(NakshatraName(s.Nakshatra));
+    w.Put(KotaNakshatraName(s.Nakshatra));
     w.Put("\",\"zone\":\"");
     w.Put(ZoneLabel(s.Zone));
     w.Put("\",\"result\":\"");
@@ -92,44 +52,36 @@ void WriteJsonStanding(TextBuffer& w, const KotaStanding& s) {
     w.Put("\"}");
 }
 
-void WriteEvent(TextBuffer& w, EventFormat format, const CalendarMoment& local,
-                const CalendarMoment& utc, int body, const KotaStanding& from,
-                const KotaStanding& to) {
-    const std::string_view name = BodyNames[static_cast<std::size_t>(body)];
+void WriteEvent(TextBuffer& w, EventFormat format, const TransitRow& row) {
+    const std::string_view name = BodyNames[static_cast<std::size_t>(row.body)];
+    const CalendarMoment utc = MomentFromMinutes(row.utcMinutes);
     switch (format) {
         case EventFormat::Table:
             // A change into an adverse standing is marked at the start.
-            w.Put(to.Result == KotaResult::Adverse ? "! " : "  ");
-            WriteMoment(w, local, ' ');
+            w.Put(row.BecomesAdverse() ? "! " : "  ");
+            WriteMoment(w, row.local, ' ');
             w.Put("  ");
             WriteMoment(w, utc, ' ');
             w.Put("  ");
             WritePadded(w, name, 9);
-            WritePadded(w, StandingText(from), kStandingWidth);
-            w.Put(StandingText(to));
+            WritePadded(w, StandingLabel(row.from), kStandingWidth);
+            w.Put(StandingLabel(row.to));
             w.Put('\n');
             return;
         case EventFormat::Csv:
-            WriteMoment(w, local, 'T');
-            w.Put(',');
-            WriteMoment(w, utc, 'T');
-            w.Put(',');
-            w.Put(name);
-            WriteCsvStanding(w, from);
-            WriteCsvStanding(w, to);
-            w.Put('\n');
+            AppendTransitCsv(w.Text(), row);
             return;
         case EventFormat::JsonLines:
             w.Put("{\"local\":\"");
-            WriteMoment(w, local, 'T');
+            WriteMoment(w, row.local, 'T');
             w.Put("\",\"utc\":\"");
             WriteMoment(w, utc, 'T');
             w.Put("\",\"body\":\"");
             w.Put(name);
             w.Put("\",\"from\":");
-            WriteJsonStanding(w, from);
+            WriteJsonStanding(w, row.from);
             w.Put(",\"to\":");
-            WriteJsonStanding(w, to);
+            WriteJsonStanding(w, row.to);
             w.Put("}\n");
             return;
     }
@@ -188,22 +140,21 @@ bool RunEvents(const ChartInput& birth, const ChartInput& day, const LocalClock&
     if (request.Format == EventFormat::Table) {
         WriteTableHeader(header);
     } else if (request.Format == EventFormat::Csv) {
-        WriteCsvHeader(header);
+        header.Put(TransitCsvHeader());
     }
     std::fwrite(header.Text().data(), 1, header.Size(), out);
-    return FindStandingChanges(day, clock, afterUtc, lastUtc, request.Jobs,
-                               [&](std::vector<StandingChange>&& changes, std::int64_t throughUtc) {
-                                   TextBuffer w;
-                                   for (const StandingChange& c : changes) {
-                                       WriteEvent(w, request.Format, moments.LocalAt(c.utcMinutes),
-                                                  MomentFromMinutes(c.utcMinutes), c.body,
-                                                  StandingOf(c.body, c.from, ring),
-                                                  StandingOf(c.body, c.to, ring));
-                                   }
-                                   std::fwrite(w.Text().data(), 1, w.Size(), out);
-                                   bar.Update(throughUtc - afterUtc);
-                                   return !InterruptionGuard::Interrupted();
-                               });
+    const auto write = [&](std::vector<StandingChange>&& changes, std::int64_t throughUtc) {
+        TextBuffer w;
+        for (const StandingChange& c : changes) {
+            WriteEvent(w, request.Format,
+                       {c.utcMinutes, moments.LocalAt(c.utcMinutes), c.body,
+                        StandingOf(c.body, c.from, ring), StandingOf(c.body, c.to, ring)});
+        }
+        std::fwrite(w.Text().data(), 1, w.Size(), out);
+        bar.Update(throughUtc - afterUtc);
+        return !InterruptionGuard::Interrupted();
+    };
+    return FindStandingChanges(day, clock, afterUtc, lastUtc, request.Jobs, write);
 }
 
 }  // namespace zkc::cli

@@ -76,6 +76,21 @@ KotaRing RingOfBirth(const ChartInput& birth) {
     return KotaRing(BirthKotaNakshatra(chart.BirthNakshatraName, chart.Moon.NakshatraIndex));
 }
 
+std::string_view KotaNakshatraName(KotaNakshatra k) {
+    return k < 0 ? std::string_view() : KotaNakshatraNames[static_cast<std::size_t>(k)];
+}
+
+std::string StandingLabel(const KotaStanding& s) {
+    std::string text = std::to_string(s.Place);
+    text += ' ';
+    text += KotaNakshatraName(s.Nakshatra);
+    text += ", ";
+    text += ZoneLabel(s.Zone);
+    text += ", ";
+    text += ResultLabel(s.Result);
+    return text;
+}
+
 KotaStanding StandingOf(int body, KotaNakshatra nakshatra, const KotaRing& ring) {
     if (nakshatra < 0) {
         return {};

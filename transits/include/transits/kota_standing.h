@@ -2,6 +2,8 @@
 // arc-minutes the position text would carry, the same nakshatra lookup.
 #pragma once
 
+#include <string>
+
 #include "engine/chart_input.h"
 #include "kota/kota_ring.h"
 #include "kota/placement.h"
@@ -40,6 +42,12 @@ struct KotaStanding {
 
     friend bool operator==(const KotaStanding&, const KotaStanding&) = default;
 };
+
+// "22 Pushya, Entering, NA": place, nakshatra, zone and result.
+std::string StandingLabel(const KotaStanding& standing);
+
+// The nakshatra's name of the 28 scheme; empty for −1.
+std::string_view KotaNakshatraName(KotaNakshatra nakshatra);
 
 // The standing of a body (0 … 8) in a nakshatra, as PlaceBodies judges it;
 // nakshatra −1 is the unplaced record.

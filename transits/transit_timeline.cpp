@@ -1,0 +1,21 @@
+#include "transits/transit_timeline.h"
+
+#include "transits/standing_search.h"
+
+namespace zkc {
+
+std::vector<TransitRow> ComingTransits(const ChartInput& birth, const ChartInput& day,
+                                       const LocalClock& clock, int days) {
+    const KotaRing ring = RingOfBirth(birth);
+    const std::int64_t afterUtc = clock.UtcMinutesOf(LocalMinutesOf(day));
+    const DayMoments moments(day, clock);
+    std::vector<TransitRow> rows;
+    for (const StandingChange& c :
+         StandingSearch(day, clock).Find(afterUtc, afterUtc + std::int64_t{days} * 24 * 60)) {
+        rows.push_back({c.utcMinutes, moments.LocalAt(c.utcMinutes), c.body,
+                        StandingOf(c.body, c.from, ring), StandingOf(c.body, c.to, ring)});
+    }
+    return rows;
+}
+
+}  // namespace zkc
