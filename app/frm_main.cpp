@@ -13,6 +13,7 @@
 #include "app/emblem.h"
 #include "app/frm_about.h"
 #include "app/frm_time_zone.h"
+#include "app/frm_transits.h"
 #include "app/input_page.h"
 #include "app/report_text_box.h"
 #include "app/result_page.h"
@@ -67,6 +68,9 @@ void FrmMain::BuildMenus() {
     QMenu* file = bar->addMenu("&File");
     mnuCalculate_ = file->addAction("&Calculate");
     mnuCalculate_->setObjectName("mnuCalculate");
+    mnuTransits_ = file->addAction("&Transits…");
+    mnuTransits_->setObjectName("mnuTransits");
+    mnuTransits_->setEnabled(false);  // until a reading has been calculated
 
     QMenu* help = bar->addMenu("&Help");
     mnuOnline_ = help->addAction("&Online Help");
@@ -193,6 +197,7 @@ void FrmMain::ConnectSignals() {
             [this] { cmdBrowser_Click(1); });
 
     connect(mnuCalculate_, &QAction::triggered, this, [this] { mnuCalculate_Click(); });
+    connect(mnuTransits_, &QAction::triggered, this, [this] { mnuTransits_Click(); });
     connect(mnuOnline_, &QAction::triggered, this, [this] { mnuOnline_Click(); });
     connect(mnuVisit_, &QAction::triggered, this, [this] { mnuVisit_Click(); });
     connect(mnuUpdate_, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
@@ -245,6 +250,7 @@ void FrmMain::cmdCalculate_Click() {
     }
     charts_.Calculate(ReadPage(fraDOBDetails_->Fields()), ReadPage(fraOracleDetails_->Fields()));
     Kota_Chakra();
+    mnuTransits_->setEnabled(true);
     fraResult_->raise();
 }
 
@@ -255,6 +261,14 @@ void FrmMain::cmdBack_Click() {
 
 void FrmMain::mnuCalculate_Click() {
     cmdCalculate_Click();
+}
+
+void FrmMain::mnuTransits_Click() {
+    QtExportFileChooser desktop;
+    FrmTransits transits(charts_.BirthChart().Input, charts_.OracleChart().Input,
+                         services_.messages,
+                         services_.exportFiles ? *services_.exportFiles : desktop, this);
+    transits.exec();
 }
 
 void FrmMain::Kota_Chakra() {

@@ -2,8 +2,8 @@
 // birth chart, then a day chart, the placements and a CSV row per moment.
 //
 // The stable figure is the instruction count of a CSV row:
-//   bench/count_instructions.sh build/bench/bench/bench_scan CsvRows \
-//       TenThousandCsvRowsForCounting 10000
+//   bench/count_instructions.sh build/bench/bench/bench_scan CsvRows
+//       TenThousandCsvRowsForCounting 10000   (one line)
 // and, for the chart pass with its position texts that scans were made by
 // before, TextPath instead of CsvRows.
 #include <benchmark/benchmark.h>

@@ -17,6 +17,7 @@ class QLineEdit;
 namespace zkc::app {
 
 class ClickableLabel;
+class ExportFileChooser;
 class InputPage;
 class MessageBoxes;
 class ResultPage;
@@ -28,6 +29,7 @@ struct Services {
     MessageBoxes& messages;
     WebOpener& web;
     WebSearchComponent& search;
+    ExportFileChooser* exportFiles = nullptr;  // null: the desktop's save dialog
 };
 
 class FrmMain : public QMainWindow {
@@ -42,6 +44,7 @@ class FrmMain : public QMainWindow {
     void cmdCalculate_Click();
     void cmdBack_Click();
     void mnuCalculate_Click();
+    void mnuTransits_Click();
     void lblTZHelp_Click();
     void lblTZHelpOracle_Click();
     void cmdBrowser_Click(int index);
@@ -103,6 +106,7 @@ class FrmMain : public QMainWindow {
     ClickableLabel* lblFullBrand_ = nullptr;
     ClickableLabel* lblCobrand_ = nullptr;
     QAction* mnuCalculate_ = nullptr;
+    QAction* mnuTransits_ = nullptr;
     QAction* mnuOnline_ = nullptr;
     QAction* mnuVisit_ = nullptr;
     QAction* mnuUpdate_ = nullptr;
