@@ -28,6 +28,7 @@ const ChartInput kDay = bench::AtDelhi(1950, 1, 1, 0, 0);
     request.Format = cli::EventFormat::Csv;
     request.Jobs = 1;
     cli::RunEvents(kBirth, kDay, request, out, nullptr);
+    benchmark::ClobberMemory();  // not a tail call: callgrind sees this function call it
 }
 
 static void Century(benchmark::State& state) {

@@ -17,11 +17,30 @@ struct ArcMinuteTable {
     std::array<KotaStretch, kKotaNakshatraCount> stretch{};
 
     ArcMinuteTable() {
-        for (int m = 0; m < kArcMinutesPerTurn; ++m) {
-            const int sign = m / 1800;
-            const auto k =
-                FindKotaNakshatra(SignAbbreviation(sign), m % 1800 / 60, m % 60).value_or(-1);
-            nakshatra[static_cast<std::size_t>(m)] = static_cast<std::int8_t>(k);
+        // Within a sign the nakshatras ascend, so each sign falls into a few
+        // runs; FindKotaNakshatra itself tells where each run ends.
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            const auto find = [sign](int minute) {
+                return FindKotaNakshatra(SignAbbreviation(sign), minute / 60, minute % 60)
+                    .value_or(-1);
+            };
+            for (int first = 0; first < 1800;) {
+                const KotaNakshatra k = find(first);
+                int last = 1799;  // the run's last minute lies in [first, last]
+                if (find(last) != k) {
+                    int inside = first;
+                    while (last - inside > 1) {
+                        const int middle = inside + (last - inside) / 2;
+                        (find(middle) == k ? inside : last) = middle;
+                    }
+                    last = inside;
+                }
+                for (int m = first; m <= last; ++m) {
+                    nakshatra[static_cast<std::size_t>(sign * 1800 + m)] =
+                        static_cast<std::int8_t>(k);
+                }
+                first = last + 1;
+            }
         }
         // Every nakshatra holds one unbroken run of arc-minutes.
         for (int m = kArcMinutesPerTurn - 1; m >= 0; --m) {
