@@ -8,6 +8,7 @@
 #include "cli/progress_bar.h"
 #include "cli/scan.h"
 #include "cli/text_buffer.h"
+#include "cli/vector_state.h"
 #include "engine/chart_positions.h"
 #include "transits/kota_standing.h"
 #include "transits/standing_search.h"
@@ -133,6 +134,7 @@ bool RunEvents(const ChartInput& birth, const ChartInput& day, const LocalClock&
     const std::int64_t lastUtc = clock.UtcMinutesOf(MinutesSince1970(request.Until));
     const KotaRing ring = RingOfBirth(birth);
     const DayMoments moments(day, clock);
+    ClearUpperVectorState();
 
     InterruptionGuard interruption;
     ProgressBar bar(progress, std::max<std::int64_t>(0, lastUtc - afterUtc));

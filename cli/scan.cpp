@@ -8,6 +8,7 @@
 #include "cli/interruption.h"
 #include "cli/progress_bar.h"
 #include "cli/text_buffer.h"
+#include "cli/vector_state.h"
 #include "input/page_lists.h"
 #include "kota/kota_chakra.h"
 #include "transits/day_longitudes.h"
@@ -302,6 +303,7 @@ bool RunScan(const ChartInput& birth, const ChartInput& day, const LocalClock& c
     return RunOrderedChunks(
         chunks, request.Jobs,
         [&](std::int64_t chunk) {
+            ClearUpperVectorState();
             DayMoments moments(day, clock);
             const long long first = chunk * kRowsPerChunk;
             const long long count = std::min<long long>(kRowsPerChunk, rows.total - first);
