@@ -273,7 +273,7 @@ void StandingSearch::FindForBody(int body, std::int64_t afterUtc, std::int64_t l
             return;
         }
         std::int64_t probe = certain;
-        if (motion.direction != 0 && motion.degreesPerMinute > 0) {
+        if (motion.direction != 0 && motion.degreesPerMinute > 0 && lo.nakshatra >= 0) {
             // Read where the end ahead is expected instead, when that lies
             // further: fact 2 finds the change if it came earlier.
             const KotaStretch stretch = StretchOf(lo.nakshatra);
