@@ -13,6 +13,7 @@
 #include "transits/day_longitudes.h"
 #include "transits/kota_standing.h"
 #include "transits/standing_search.h"
+#include "transits/transit_timeline.h"
 
 using namespace zkc;
 
@@ -165,7 +166,8 @@ class TestStandingSearch : public QObject {
     void acrossAbhijit_data() {
         QTest::addColumn<qint64>("from");
         QTest::addColumn<qint64>("days");
-        QTest::newRow("Moon into and out of Abhijit, 2031") << qint64(Utc(2031, 1, 22)) << qint64(2);
+        QTest::newRow("Moon into and out of Abhijit, 2031")
+            << qint64(Utc(2031, 1, 22)) << qint64(2);
         QTest::newRow("Moon into and out of Abhijit, 1913")
             << qint64(Utc(1913, 3, 30)) << qint64(2);
         QTest::newRow("Sun into Abhijit, 1960") << qint64(Utc(1960, 1, 12)) << qint64(4);
@@ -213,6 +215,20 @@ class TestStandingSearch : public QObject {
         day.TimeZone = "Europe/Paris";
         const SummerTimeClock clock;
         CompareWithEveryMinute(day, clock, Utc(2024, 3, 30, 12), Utc(2024, 4, 2, 12));
+    }
+
+    // A year ahead from the last days the pages admit ends with 2050.
+    void comingChangesStopAtTheLastAdmittedMinute() {
+        ChartInput day = DelhiDay();
+        day.Year = 2050;
+        day.Month = 12;
+        day.Day = 20;
+        const std::vector<TransitRow> rows =
+            ComingTransits(DelhiDay(), day, ClockOfDayInput(day), 365);
+        QVERIFY(!rows.empty());
+        const CalendarMoment last = rows.back().local;
+        QVERIFY2(last.Year == 2050,
+                 qPrintable(QString("last change in %1, expected 2050").arg(last.Year)));
     }
 
     // Cut into pieces on any number of threads, the search finds the same.

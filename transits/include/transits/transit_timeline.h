@@ -25,7 +25,8 @@ struct TransitRow {
     }
 };
 
-// The changes after the day's moment up to and including `days` days later.
+// The changes after the day's moment up to and including `days` days later,
+// and no later than the last minute of the last year the pages admit.
 std::vector<TransitRow> ComingTransits(const ChartInput& birth, const ChartInput& day,
                                        const LocalClock& clock, int days);
 
