@@ -53,6 +53,16 @@ std::optional<QString> QtFileDialogs::ExportTo(QWidget* parent, const QString& s
     return dialog.selectedFiles().first();
 }
 
+std::optional<QString> QtFileDialogs::TableTo(QWidget* parent, const QString& suggestedPath) {
+    QFileDialog dialog(parent, "Export Table", suggestedPath, "CSV files (*.csv)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("csv");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first();
+}
+
 UnsavedChanges QtUnsavedQuestion::Ask(QWidget* parent, const QString& fileName) {
     QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
                     QString("Save the changes to %1 before closing?").arg(fileName),

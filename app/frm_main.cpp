@@ -14,6 +14,7 @@
 #include "app/emblem.h"
 #include "app/frm_about.h"
 #include "app/frm_time_zone.h"
+#include "app/frm_transits.h"
 #include "app/input_page.h"
 #include "app/report_text_box.h"
 #include "app/result_page.h"
@@ -211,6 +212,7 @@ void FrmMain::ConnectSignals() {
     for (InputPage* page : {fraDOBDetails_, fraOracleDetails_}) {
         connect(page, &InputPage::edited, this, [this] { setWindowModified(true); });
     }
+    connect(mnuTransits_, &QAction::triggered, this, [this] { mnuTransits_Click(); });
     connect(mnuOnline_, &QAction::triggered, this, [this] { mnuOnline_Click(); });
     connect(mnuVisit_, &QAction::triggered, this, [this] { mnuVisit_Click(); });
     connect(mnuUpdate_, &QAction::triggered, this, [this] { mnuUpdate_Click(); });
@@ -280,6 +282,7 @@ bool FrmMain::ComputeReading() {
     }
     charts_.Calculate(*birth, *day);
     Kota_Chakra();
+    mnuTransits_->setEnabled(true);
     return true;
 }
 
@@ -295,6 +298,12 @@ void FrmMain::cmdBack_Click() {
 
 void FrmMain::mnuCalculate_Click() {
     cmdCalculate_Click();
+}
+
+void FrmMain::mnuTransits_Click() {
+    FrmTransits transits(charts_.BirthChart().Input, charts_.OracleChart().Input,
+                         services_.messages, services_.files, this);
+    transits.exec();
 }
 
 void FrmMain::Kota_Chakra() {

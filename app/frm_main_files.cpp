@@ -48,6 +48,8 @@ void FrmMain::BuildFileMenu(QMenu* file) {
     mnuPrint_ = item("&Print\u2026", "mnuPrint", QKeySequence::Print);
     file->addSeparator();
     mnuSetDayToNow_ = item("Set &Day to Now", "mnuSetDayToNow", QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuTransits_ = item("&Transits\u2026", "mnuTransits");
+    mnuTransits_->setEnabled(false);  // until a reading has been calculated
     file->addSeparator();
     mnuQuit_ = item("&Quit", "mnuQuit", QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

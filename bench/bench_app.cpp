@@ -27,7 +27,7 @@ class NoWeb : public app::WebOpener {
 };
 class NoSearch : public app::WebSearchComponent {
   public:
-    void Search(const QString&, const QUrl&) override {}
+    void Search(const QString&) override {}
 };
 
 SilentMessages silentMessages;

@@ -6,6 +6,7 @@
 
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
+#include "cli/events.h"
 #include "cli/exit_codes.h"
 #include "cli/scan.h"
 #include "documents/core_text.h"
@@ -20,7 +21,7 @@ namespace zkc::cli {
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: kotachakra-cli [--format text|json] (--input FILE | --name NAME --birth-date "
+    "Usage: kotachakra-cli [--format text|json|csv] (--input FILE | --name NAME --birth-date "
     "YYYY-MM-DD --day-date YYYY-MM-DD [more options]) [--scan-until YYYY-MM-DD[THH:MM]]\n"
     "Try 'kotachakra-cli --help' for more information.\n";
 
@@ -89,21 +90,25 @@ int Cli::Run(const QStringList& arguments) {
         "Kota Chakra reading for a person's birth details and a day.\n\n"
         "Give the details either as a JSON document {\"birth\": {...}, \"day\": {...}} with "
         "--input, or as options. With --scan-until, one row for every step from the day up to "
-        "the given moment (CSV, or JSON lines with --format json).\n\n"
+        "the given moment (CSV, or JSON lines with --format json); with --events as well, every "
+        "change of a body's standing to the minute.\n\n"
         "Exit status: 0 reading printed, 2 input refused (the reason on standard error), "
-        "64 usage error, 66 input file unreadable, 74 output could not be written.");
+        "64 usage error, 66 input file unreadable, 74 output could not be written, 130 stopped "
+        "by Ctrl-C.");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(
         {"input", "Read the details from a JSON file ('-' for standard input).", "FILE"});
-    parser.addOption(
-        {"format", "Output: text (the report, default) or json.", "text|json", "text"});
+    parser.addOption({"format",
+                      "Output: text (the report, default), json, or csv for --scan-until.",
+                      "text|json|csv", "text"});
     parser.addOption({"find-place",
                       "List up to 10 towns of the atlas that match the text, best first, with "
                       "their zone and coordinates, and stop.",
                       "text"});
     AddPageOptions(parser);
     AddScanOptions(parser);
+    AddEventOptions(parser);
 
     if (!parser.parse(arguments)) {
         return UsageError(parser.errorText());
@@ -120,11 +125,14 @@ int Cli::Run(const QStringList& arguments) {
         return UsageError("unexpected argument " + parser.positionalArguments().first());
     }
     const QString format = parser.value("format");
-    if (format != "text" && format != "json") {
-        return UsageError("--format: expected text or json");
+    if (format != "text" && format != "json" && format != "csv") {
+        return UsageError("--format: expected text, json or csv");
     }
-    if (!WantsScan(parser) && (parser.isSet("changes-only") || parser.isSet("scan-step"))) {
-        return UsageError("--scan-step and --changes-only need --scan-until");
+    if (!WantsScan(parser) && (parser.isSet("changes-only") || parser.isSet("scan-step") ||
+                               parser.isSet("events") || parser.isSet("jobs") || format == "csv")) {
+        return UsageError(
+            "--scan-step, --changes-only, --events, --jobs and --format csv need "
+            "--scan-until");
     }
     if (parser.isSet("find-place")) {
         if (HasPageOptions(parser) || parser.isSet("input") || WantsScan(parser)) {
@@ -161,13 +169,23 @@ int Cli::Run(const QStringList& arguments) {
         return kExitRefused;
     }
 
+    if (WantsEvents(parser)) {
+        const auto events = EventsFromOptions(parser, *day, format);
+        if (const auto* error = std::get_if<InputError>(&events)) {
+            return Failed(*error);
+        }
+        return RunEvents(*birth, *day, std::get<EventRequest>(events), s_.out, s_.progress)
+                   ? kExitOk
+                   : kExitInterrupted;
+    }
     if (WantsScan(parser)) {
         const auto scan = ScanFromOptions(parser, *day, format == "json");
         if (const auto* error = std::get_if<InputError>(&scan)) {
             return Failed(*error);
         }
-        RunScan(*birth, *day, std::get<ScanRequest>(scan), s_.out, s_.progress);
-        return kExitOk;
+        return RunScan(*birth, *day, std::get<ScanRequest>(scan), s_.out, s_.progress)
+                   ? kExitOk
+                   : kExitInterrupted;
     }
 
     ChartCalculation charts;

@@ -2,94 +2,29 @@
 
 #include <QRegularExpression>
 #include <array>
-#include <charconv>
-#include <chrono>
-#include <cstring>
 #include <string>
 
 #include "cli/exit_codes.h"
+#include "cli/interruption.h"
+#include "cli/progress_bar.h"
+#include "cli/text_buffer.h"
+#include "cli/vector_state.h"
 #include "input/page_lists.h"
 #include "kota/kota_chakra.h"
+#include "transits/day_longitudes.h"
+#include "transits/kota_standing.h"
+#include "transits/ordered_chunks.h"
 
 namespace zkc::cli {
 namespace {
 
-CalendarMoment StartOf(const ChartInput& day) {
-    return {day.Year, day.Month, day.Day, day.Hour, day.Minute};
-}
+// Rows are made in chunks, each on whichever thread is free, and written in
+// order.
+constexpr std::int64_t kRowsPerChunk = 2048;
 
 // ---- Output ---------------------------------------------------------------
 
-// Rows are built in one buffer and written in large blocks.
-class RowWriter {
-  public:
-    explicit RowWriter(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 1024); }
-    ~RowWriter() { Flush(); }
-
-    void Put(std::string_view s) { buffer_.append(s); }
-    void Put(char c) { buffer_.push_back(c); }
-    void Number(int n) {
-        char digits[12];
-        buffer_.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
-    }
-    void TwoDigits(int n) {
-        buffer_.push_back(static_cast<char>('0' + n / 10));
-        buffer_.push_back(static_cast<char>('0' + n % 10));
-    }
-    void EndRow() {
-        buffer_.push_back('\n');
-        if (buffer_.size() >= kBlock) {
-            Flush();
-        }
-    }
-    void Flush() {
-        if (!buffer_.empty()) {
-            std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
-            buffer_.clear();
-        }
-    }
-
-  private:
-    static constexpr std::size_t kBlock = 1 << 16;
-    std::FILE* out_;
-    std::string buffer_;
-};
-
-// One reading's judgement of the nine bodies: what a row prints and what
-// "changes only" compares.
-struct RowState {
-    std::array<int, kPlacedBodies> place{};
-    std::array<KotaZone, kPlacedBodies> zone{};
-    std::array<KotaResult, kPlacedBodies> result{};
-
-    friend bool operator==(const RowState&, const RowState&) = default;
-};
-
-RowState StateOf(const KotaPlacements& placements) {
-    RowState s;
-    for (std::size_t i = 0; i < placements.size(); ++i) {
-        s.place[i] = placements[i].Place;
-        s.zone[i] = placements[i].Zone;
-        s.result[i] = placements[i].Result;
-    }
-    return s;
-}
-
-void WriteDate(RowWriter& w, const CalendarMoment& m) {
-    w.Number(m.Year);
-    w.Put('-');
-    w.TwoDigits(m.Month);
-    w.Put('-');
-    w.TwoDigits(m.Day);
-}
-
-void WriteTime(RowWriter& w, const CalendarMoment& m) {
-    w.TwoDigits(m.Hour);
-    w.Put(':');
-    w.TwoDigits(m.Minute);
-}
-
-void WriteCsvHeader(RowWriter& w) {
+void WriteCsvHeader(TextBuffer& w) {
     w.Put("date,time");
     for (std::size_t i = 0; i < kPlacedBodies; ++i) {
         for (const char* column : {" place", " zone", " result"}) {
@@ -98,87 +33,167 @@ void WriteCsvHeader(RowWriter& w) {
             w.Put(column);
         }
     }
-    w.EndRow();
+    w.Put('\n');
 }
 
-void WriteCsvRow(RowWriter& w, const CalendarMoment& m, const RowState& s) {
-    WriteDate(w, m);
+void WriteCsvPlacement(TextBuffer& w, std::size_t, int place, KotaZone zone, KotaResult result) {
     w.Put(',');
-    WriteTime(w, m);
-    for (std::size_t i = 0; i < kPlacedBodies; ++i) {
-        w.Put(',');
-        w.Number(s.place[i]);
-        w.Put(',');
-        w.Put(ZoneLabel(s.zone[i]));
-        w.Put(',');
-        w.Put(ResultLabel(s.result[i]));
-    }
-    w.EndRow();
+    w.Number(place);
+    w.Put(',');
+    w.Put(ZoneLabel(zone));
+    w.Put(',');
+    w.Put(ResultLabel(result));
 }
 
-void WriteJsonRow(RowWriter& w, const CalendarMoment& m, const RowState& s) {
-    w.Put("{\"date\":\"");
-    WriteDate(w, m);
-    w.Put("\",\"time\":\"");
-    WriteTime(w, m);
-    w.Put("\",\"placements\":[");
-    for (std::size_t i = 0; i < kPlacedBodies; ++i) {
-        w.Put(i == 0 ? "{\"body\":\"" : ",{\"body\":\"");
-        w.Put(BodyNames[i]);
-        w.Put("\",\"place\":");
-        w.Number(s.place[i]);
-        w.Put(",\"zone\":\"");
-        w.Put(ZoneLabel(s.zone[i]));
-        w.Put("\",\"result\":\"");
-        w.Put(ResultLabel(s.result[i]));
-        w.Put("\"}");
-    }
-    w.Put("]}");
-    w.EndRow();
+void WriteJsonPlacement(TextBuffer& w, std::size_t body, int place, KotaZone zone,
+                        KotaResult result) {
+    w.Put(body == 0 ? "{\"body\":\"" : ",{\"body\":\"");
+    w.Put(BodyNames[body]);
+    w.Put("\",\"place\":");
+    w.Number(place);
+    w.Put(",\"zone\":\"");
+    w.Put(ZoneLabel(zone));
+    w.Put("\",\"result\":\"");
+    w.Put(ResultLabel(result));
+    w.Put("\"}");
 }
 
-// ---- Progress ---------------------------------------------------------------
+void WriteRowStart(TextBuffer& w, ScanFormat format, const CalendarMoment& local) {
+    if (format == ScanFormat::Csv) {
+        w.Date(local);
+        w.Put(',');
+        w.Time(local);
+    } else {
+        w.Put("{\"date\":\"");
+        w.Date(local);
+        w.Put("\",\"time\":\"");
+        w.Time(local);
+        w.Put("\",\"placements\":[");
+    }
+}
 
-// A bar on a terminal, shown once a scan has run for a second.
-class ProgressBar {
+void WriteRowEnd(TextBuffer& w, ScanFormat format) {
+    w.Put(format == ScanFormat::Csv ? "\n" : "]}\n");
+}
+
+void WritePlacement(TextBuffer& w, ScanFormat format, std::size_t body, int place, KotaZone zone,
+                    KotaResult result) {
+    if (format == ScanFormat::Csv) {
+        WriteCsvPlacement(w, body, place, zone, result);
+    } else {
+        WriteJsonPlacement(w, body, place, zone, result);
+    }
+}
+
+// ---- Readings -------------------------------------------------------------
+
+// Each reader makes one row's readings and writes them; what "changes only"
+// compares is its State.
+
+// From the longitudes as numbers: a row is nine nakshatras, and what each
+// body's standing prints is written out once for the whole scan.
+class NumberReader {
   public:
-    ProgressBar(std::FILE* terminal, long long total) : terminal_(terminal), total_(total) {}
-    ~ProgressBar() {
-        if (shown_) {
-            std::fprintf(terminal_, "\r%*s\r", kWidth + 32, "");
-            std::fflush(terminal_);
+    using State = std::array<KotaNakshatra, kPlacedBodies>;
+
+    NumberReader(const KotaRing& ring, ScanFormat format) {
+        for (std::size_t body = 0; body < kPlacedBodies; ++body) {
+            for (int k = -1; k < kKotaNakshatraCount; ++k) {
+                const KotaStanding s = StandingOf(static_cast<int>(body), k, ring);
+                TextBuffer w;
+                WritePlacement(w, format, body, s.Place, s.Zone, s.Result);
+                printed_[body][static_cast<std::size_t>(k + 1)] = std::move(w.Text());
+            }
         }
     }
 
-    void Update(long long done) {
-        if (!terminal_) {
-            return;
+    State Read(const ChartInput& moment) const {
+        const std::array<double, kPlacedBodies> longitudes = PlacedBodyLongitudes(moment);
+        State s;
+        for (std::size_t body = 0; body < kPlacedBodies; ++body) {
+            s[body] = KotaNakshatraOfLongitude(longitudes[body]);
         }
-        const auto now = std::chrono::steady_clock::now();
-        if (now - start_ < std::chrono::seconds(1) ||
-            now - last_ < std::chrono::milliseconds(100)) {
-            return;
+        return s;
+    }
+
+    void Write(TextBuffer& w, const State& s) const {
+        for (std::size_t body = 0; body < kPlacedBodies; ++body) {
+            w.Put(printed_[body][static_cast<std::size_t>(s[body] + 1)]);
         }
-        last_ = now;
-        shown_ = true;
-        const int filled = static_cast<int>(kWidth * done / std::max(1LL, total_));
-        char bar[kWidth + 1];
-        std::memset(bar, '#', static_cast<std::size_t>(filled));
-        std::memset(bar + filled, ' ', static_cast<std::size_t>(kWidth - filled));
-        bar[kWidth] = '\0';
-        std::fprintf(terminal_, "\r[%s] %3d%% %lld/%lld", bar,
-                     static_cast<int>(100 * done / std::max(1LL, total_)), done, total_);
-        std::fflush(terminal_);
     }
 
   private:
-    static constexpr int kWidth = 40;
-    std::FILE* terminal_;
-    long long total_;
-    bool shown_ = false;
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::chrono::steady_clock::time_point last_ = start_;
+    std::array<std::array<std::string, kKotaNakshatraCount + 1>, kPlacedBodies> printed_;
 };
+
+// By the chart pass, its position texts and the placements, as a single
+// reading is made.
+class TextReader {
+  public:
+    struct State {
+        std::array<int, kPlacedBodies> place{};
+        std::array<KotaZone, kPlacedBodies> zone{};
+        std::array<KotaResult, kPlacedBodies> result{};
+
+        friend bool operator==(const State&, const State&) = default;
+    };
+
+    TextReader(const ChartInput& birth, ScanFormat format) : format_(format) {
+        charts_.CalculateBirth(birth);
+    }
+
+    State Read(const ChartInput& moment) {
+        charts_.CalculateOracle(moment);
+        const KotaPlacements placements =
+            ReadKotaChakra(charts_.BirthChart(), charts_.OracleChart()).Placements;
+        State s;
+        for (std::size_t i = 0; i < placements.size(); ++i) {
+            s.place[i] = placements[i].Place;
+            s.zone[i] = placements[i].Zone;
+            s.result[i] = placements[i].Result;
+        }
+        return s;
+    }
+
+    void Write(TextBuffer& w, const State& s) const {
+        for (std::size_t body = 0; body < kPlacedBodies; ++body) {
+            WritePlacement(w, format_, body, s.place[body], s.zone[body], s.result[body]);
+        }
+    }
+
+  private:
+    ScanFormat format_;
+    ChartCalculation charts_;
+};
+
+// The rows first … first + count − 1 of a scan.
+struct ScanRows {
+    std::int64_t firstUtc = 0;
+    int stepMinutes = 1;
+    long long total = 0;
+};
+
+template <class Reader>
+std::string ChunkText(Reader& reader, DayMoments& moments, const ScanRows& rows,
+                      const ScanRequest& request, long long firstRow, long long rowCount) {
+    TextBuffer w;
+    w.Text().reserve(static_cast<std::size_t>(rowCount) * 160);
+    typename Reader::State previous{};
+    if (request.ChangesOnly && firstRow > 0) {
+        previous = reader.Read(moments.At(rows.firstUtc + (firstRow - 1) * rows.stepMinutes));
+    }
+    for (long long row = firstRow; row < firstRow + rowCount; ++row) {
+        const std::int64_t utc = rows.firstUtc + row * rows.stepMinutes;
+        const typename Reader::State state = reader.Read(moments.At(utc));
+        if (!request.ChangesOnly || row == 0 || !(state == previous)) {
+            WriteRowStart(w, request.Format, moments.LocalAt(utc));
+            reader.Write(w, state);
+            WriteRowEnd(w, request.Format);
+        }
+        previous = state;
+    }
+    return std::move(w.Text());
+}
 
 }  // namespace
 
@@ -192,6 +207,22 @@ void AddScanOptions(QCommandLineParser& parser) {
                       "N{m|h|d}", "1d"});
     parser.addOption(
         {"changes-only", "Scan: print a row only when a body's place, zone or result changes."});
+    parser.addOption({"jobs",
+                      "Scans and --events: threads to work on (default: one for each core). "
+                      "The output is the same for any number.",
+                      "N"});
+}
+
+std::variant<int, InputError> JobsFromOptions(const QCommandLineParser& parser) {
+    if (!parser.isSet("jobs")) {
+        return DefaultJobs();
+    }
+    bool ok = false;
+    const int jobs = parser.value("jobs").trimmed().toInt(&ok);
+    if (!ok || jobs < 1 || jobs > 256) {
+        return InputError{kExitUsage, "--jobs: expected a number of threads from 1 to 256"};
+    }
+    return jobs;
 }
 
 bool WantsScan(const QCommandLineParser& parser) {
@@ -220,7 +251,7 @@ std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& 
                                           .arg(kListedYears.First)
                                           .arg(kListedYears.Last)};
     }
-    if (MinutesSince1970(end) < MinutesSince1970(StartOf(day))) {
+    if (MinutesSince1970(end) < LocalMinutesOf(day)) {
         return InputError{kExitUsage, "--scan-until: the end lies before the day of the reading"};
     }
     request.Until = end;
@@ -235,48 +266,59 @@ std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& 
                           "or 1d"};
     }
     request.StepMinutes = static_cast<int>(count * unit);
+
+    const auto jobs = JobsFromOptions(parser);
+    if (const auto* error = std::get_if<InputError>(&jobs)) {
+        return *error;
+    }
+    request.Jobs = std::get<int>(jobs);
     return request;
 }
 
-void RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequest& request,
+bool RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequest& request,
              std::FILE* out, std::FILE* progress) {
-    ChartCalculation charts;
-    charts.CalculateBirth(birth);
-    const BirthChartView birthChart = charts.BirthChart();
+    return RunScan(birth, day, ClockOfDayInput(day), request, out, progress);
+}
 
-    const std::int64_t first = MinutesSince1970(StartOf(day));
-    const std::int64_t last = MinutesSince1970(request.Until);
-    const long long total = (last - first) / request.StepMinutes + 1;
+bool RunScan(const ChartInput& birth, const ChartInput& day, const LocalClock& clock,
+             const ScanRequest& request, std::FILE* out, std::FILE* progress) {
+    ScanRows rows;
+    rows.firstUtc = clock.UtcMinutesOf(LocalMinutesOf(day));
+    rows.stepMinutes = request.StepMinutes;
+    const std::int64_t lastUtc = clock.UtcMinutesOf(MinutesSince1970(request.Until));
+    rows.total = lastUtc < rows.firstUtc ? 0 : (lastUtc - rows.firstUtc) / rows.stepMinutes + 1;
+    const std::int64_t chunks = (rows.total + kRowsPerChunk - 1) / kRowsPerChunk;
 
-    RowWriter writer(out);
-    ProgressBar bar(progress, total);
+    const KotaRing ring = RingOfBirth(birth);
+    const NumberReader numbers(ring, request.Format);
+
+    InterruptionGuard interruption;
+    ProgressBar bar(progress, rows.total);
     if (request.Format == ScanFormat::Csv) {
-        WriteCsvHeader(writer);
+        TextBuffer header;
+        WriteCsvHeader(header);
+        std::fwrite(header.Text().data(), 1, header.Size(), out);
     }
-    ChartInput moment = day;
-    RowState previous;
     long long done = 0;
-    for (std::int64_t t = first; t <= last; t += request.StepMinutes) {
-        const CalendarMoment local = MomentFromMinutes(t);
-        moment.Year = static_cast<std::int16_t>(local.Year);
-        moment.Month = static_cast<std::int16_t>(local.Month);
-        moment.Day = static_cast<std::int16_t>(local.Day);
-        moment.Hour = static_cast<std::int16_t>(local.Hour);
-        moment.Minute = static_cast<std::int16_t>(local.Minute);
-        charts.CalculateOracle(moment);
-        const RowState state = StateOf(ReadKotaChakra(birthChart, charts.OracleChart()).Placements);
-        if (!request.ChangesOnly || done == 0 || !(state == previous)) {
-            if (request.Format == ScanFormat::Csv) {
-                WriteCsvRow(writer, local, state);
-            } else {
-                WriteJsonRow(writer, local, state);
+    return RunOrderedChunks(
+        chunks, request.Jobs,
+        [&](std::int64_t chunk) {
+            ClearUpperVectorState();
+            DayMoments moments(day, clock);
+            const long long first = chunk * kRowsPerChunk;
+            const long long count = std::min<long long>(kRowsPerChunk, rows.total - first);
+            if (request.Path == ScanPath::Texts) {
+                TextReader texts(birth, request.Format);
+                return ChunkText(texts, moments, rows, request, first, count);
             }
-        }
-        previous = state;
-        if ((++done & 0x3FFF) == 0) {
+            return ChunkText(numbers, moments, rows, request, first, count);
+        },
+        [&](std::int64_t chunk, std::string&& text) {
+            std::fwrite(text.data(), 1, text.size(), out);
+            done = std::min<long long>(rows.total, (chunk + 1) * kRowsPerChunk);
             bar.Update(done);
-        }
-    }
+            return !InterruptionGuard::Interrupted();
+        });
 }
 
 }  // namespace zkc::cli

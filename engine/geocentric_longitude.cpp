@@ -27,7 +27,7 @@ EarthPosition HeliocentricEarth(double daysSince2000) {
     return {r * std::cos(earth.perihelionRadians + nu), r * std::sin(earth.perihelionRadians + nu)};
 }
 
-double GeocentricLongitude(int row, double daysSince2000, const EarthPosition& earth) {
+GeocentricVector GeocentricPosition(int row, double daysSince2000, const EarthPosition& earth) {
     double xAu = 0;
     double yAu = 0;
     if (row != kRowEarth) {
@@ -46,9 +46,11 @@ double GeocentricLongitude(int row, double daysSince2000, const EarthPosition& e
     }
     // The Sun (row 2) is the Earth seen from itself: the body sits at the
     // origin and only the Earth's own position is subtracted.
-    const double X = xAu - earth.xAu;
-    const double Y = yAu - earth.yAu;
-    double lambda = ArcTan2(Y, X) * (180 / kPi);
+    return {xAu - earth.xAu, yAu - earth.yAu};
+}
+
+double LongitudeOfVector(const GeocentricVector& v) {
+    double lambda = ArcTan2(v.yAu, v.xAu) * (180 / kPi);
     while (lambda > 360) {
         lambda -= 360;
     }
@@ -56,6 +58,10 @@ double GeocentricLongitude(int row, double daysSince2000, const EarthPosition& e
         lambda += 360;
     }
     return lambda;
+}
+
+double GeocentricLongitude(int row, double daysSince2000, const EarthPosition& earth) {
+    return LongitudeOfVector(GeocentricPosition(row, daysSince2000, earth));
 }
 
 double GeocentricLongitude(int row, double daysSince2000) {

@@ -9,4 +9,7 @@ cmake --build --preset bench
 build/bench/bench/bench_charts
 bench/count_instructions.sh build/bench/bench/bench_charts OneChart OneChartForCounting
 build/bench/bench/bench_scan
+bench/count_instructions.sh build/bench/bench/bench_scan CsvRows TenThousandCsvRowsForCounting 10000
+build/bench/bench/bench_events
+bench/count_instructions.sh build/bench/bench/bench_events Century CenturyForCounting
 QT_QPA_PLATFORM=offscreen build/bench/bench/bench_app

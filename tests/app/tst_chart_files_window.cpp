@@ -79,7 +79,8 @@ class TestChartFilesWindow : public QObject {
         }
         QCOMPARE(items, QStringList({"&Calculate", "-", "&New", "&Open\u2026", "Open &Recent",
                                      "&Save", "Save &As\u2026", "-", "&Export\u2026",
-                                     "&Print\u2026", "-", "Set &Day to Now", "-", "&Quit"}));
+                                     "&Print\u2026", "-", "Set &Day to Now", "&Transits\u2026", "-",
+                                     "&Quit"}));
         QCOMPARE(Action(w, "mnuNew")->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(Action(w, "mnuSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
         QCOMPARE(Action(w, "mnuSetDayToNow")->shortcut(), QKeySequence("Ctrl+T"));

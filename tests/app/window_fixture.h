@@ -77,6 +77,10 @@ class QueuedFileDialogs : public app::FileDialogs {
         suggestions << suggested;
         return Next();
     }
+    std::optional<QString> TableTo(QWidget*, const QString& suggested) override {
+        suggestions << suggested;
+        return Next();
+    }
     QStringList answers;
     QStringList folders;
     QStringList suggestions;

@@ -215,7 +215,7 @@ class TestKotachakraCli : public QObject {
         QTest::newRow("unknown option")
             << QStringList({"--colour"}) << QByteArray() << 64 << "Unknown option 'colour'";
         QTest::newRow("unknown format") << QStringList({"--format", "xml"}) << QByteArray() << 64
-                                        << "--format: expected text or json";
+                                        << "--format: expected text, json or csv";
         QTest::newRow("both input styles") << QStringList({"--input", "-", "--name", "A"})
                                            << QByteArray() << 64 << "--input cannot be combined";
         QTest::newRow("stray argument") << QStringList({"reading.json"}) << QByteArray() << 64

@@ -1,6 +1,6 @@
 # Fails when a file of the calculation core includes a Qt header or a header
 # of a client library. Run as: cmake -DSOURCE_DIR=<root> -P <this file>
-set(core_folders engine chart driver input kota)
+set(core_folders engine chart driver input kota transits)
 set(outside_headers "Q[A-Za-z]+|Qt[A-Za-z]*/|app/|cli/|documents/|places/")
 set(violations "")
 foreach(folder ${core_folders})

@@ -22,6 +22,8 @@ class FileDialogs {
     virtual std::optional<QString> ChartToSave(QWidget* parent, const QString& suggestedPath) = 0;
     // A PDF document or a PNG picture, told apart by the path's suffix.
     virtual std::optional<QString> ExportTo(QWidget* parent, const QString& suggestedPath) = 0;
+    // A table as CSV.
+    virtual std::optional<QString> TableTo(QWidget* parent, const QString& suggestedPath) = 0;
 };
 
 enum class UnsavedChanges { Save, Discard, Cancel };
@@ -63,6 +65,7 @@ class QtFileDialogs : public FileDialogs {
     std::optional<QString> ChartToOpen(QWidget* parent, const QString& folder) override;
     std::optional<QString> ChartToSave(QWidget* parent, const QString& suggestedPath) override;
     std::optional<QString> ExportTo(QWidget* parent, const QString& suggestedPath) override;
+    std::optional<QString> TableTo(QWidget* parent, const QString& suggestedPath) override;
 };
 
 class QtUnsavedQuestion : public UnsavedQuestion {

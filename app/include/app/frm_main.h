@@ -51,6 +51,7 @@ class FrmMain : public QMainWindow {
     void cmdCalculate_Click();
     void cmdBack_Click();
     void mnuCalculate_Click();
+    void mnuTransits_Click();
     void lblTZHelp_Click();
     void lblTZHelpOracle_Click();
     void cmdBrowser_Click(int index);
@@ -150,6 +151,7 @@ class FrmMain : public QMainWindow {
     ClickableLabel* lblFullBrand_ = nullptr;
     ClickableLabel* lblCobrand_ = nullptr;
     QAction* mnuCalculate_ = nullptr;
+    QAction* mnuTransits_ = nullptr;
     QAction* mnuOnline_ = nullptr;
     QAction* mnuVisit_ = nullptr;
     QAction* mnuUpdate_ = nullptr;

@@ -9,4 +9,7 @@ inline constexpr int kExitUsage = 64;    // the command line itself is wrong
 inline constexpr int kExitNoInput = 66;  // the input file cannot be read
 inline constexpr int kExitIoError = 74;  // the output could not be written
 
+// Ctrl-C stopped a scan or a transit search after a whole line.
+inline constexpr int kExitInterrupted = 130;
+
 }  // namespace zkc::cli

@@ -12,8 +12,19 @@ struct EarthPosition {
 
 EarthPosition HeliocentricEarth(double daysSince2000);
 
+// Where an element row stands from the Earth, projected on the ecliptic, in
+// astronomical units. Row 2 (the Earth) gives the Sun.
+struct GeocentricVector {
+    double xAu = 0;
+    double yAu = 0;
+};
+GeocentricVector GeocentricPosition(int row, double daysSince2000, const EarthPosition& earth);
+
+// The tropical longitude of such a vector in degrees, 0 … 360.
+double LongitudeOfVector(const GeocentricVector& v);
+
 // Tropical geocentric longitude in degrees, 0 … 360, of an element row, seen
-// from the given Earth position. Row 2 (the Earth) gives the Sun.
+// from the given Earth position: LongitudeOfVector(GeocentricPosition(…)).
 double GeocentricLongitude(int row, double daysSince2000, const EarthPosition& earth);
 
 // The same, computing the Earth's position itself.

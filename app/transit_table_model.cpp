@@ -1,0 +1,118 @@
+#include "app/transit_table_model.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include "engine/chart_positions.h"
+#include "kota/report.h"
+
+namespace zkc::app {
+namespace {
+
+QColor ColourOf(ReportColour c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+bool LeavesAdverse(const TransitRow& row) {
+    return row.from.Result == KotaResult::Adverse && row.to.Result != KotaResult::Adverse;
+}
+
+}  // namespace
+
+void TransitTableModel::SetRows(std::vector<TransitRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int TransitTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int TransitTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QString TransitTableModel::CellText(int row, int column) const {
+    const TransitRow& r = rows_[static_cast<std::size_t>(row)];
+    switch (column) {
+        case kWhen:
+            return QString::asprintf("%04d-%02d-%02d %02d:%02d", r.local.Year, r.local.Month,
+                                     r.local.Day, r.local.Hour, r.local.Minute);
+        case kBody:
+            return QString::fromUtf8(
+                BodyNames[static_cast<std::size_t>(r.body)].data(),
+                static_cast<qsizetype>(BodyNames[static_cast<std::size_t>(r.body)].size()));
+        case kFrom:
+            return QString::fromStdString(StandingLabel(r.from));
+        case kTo:
+            return QString::fromStdString(StandingLabel(r.to));
+        default:
+            return {};
+    }
+}
+
+QVariant TransitTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const TransitRow& r = rows_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+        case Qt::DisplayRole:
+            return CellText(index.row(), index.column());
+        case kSortRole:
+            if (index.column() == kWhen) {
+                return QVariant::fromValue<qlonglong>(r.utcMinutes);
+            }
+            if (index.column() == kBody) {
+                return r.body;
+            }
+            return CellText(index.row(), index.column());
+        case Qt::ForegroundRole:
+            if (r.BecomesAdverse()) {
+                return QBrush(ColourOf(kReportRed));
+            }
+            if (LeavesAdverse(r)) {
+                return QBrush(ColourOf(kReportGreen));
+            }
+            return {};
+        case Qt::FontRole:
+            if (r.BecomesAdverse()) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            return {};
+        case Qt::ToolTipRole:
+            if (r.BecomesAdverse()) {
+                return tr("Becomes adverse");
+            }
+            if (LeavesAdverse(r)) {
+                return tr("No longer adverse");
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+QVariant TransitTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    switch (section) {
+        case kWhen:
+            return tr("Date and time");
+        case kBody:
+            return tr("Body");
+        case kFrom:
+            return tr("From");
+        case kTo:
+            return tr("To");
+        default:
+            return {};
+    }
+}
+
+}  // namespace zkc::app
