@@ -1,5 +1,7 @@
 #include "app/frm_transits.h"
 
+#include "places/zone_clock.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -109,7 +111,9 @@ void FrmTransits::ConnectSignals() {
 }
 
 void FrmTransits::ShowRange(int days) {
-    model_->SetRows(ComingTransits(birth_, day_, ClockOfDayInput(day_), days));
+    // A day bound to a zone follows its clock changes over the range.
+    const places::DayClock clock(day_, days);
+    model_->SetRows(ComingTransits(birth_, day_, clock.Clock(), days));
     tblTransits->resizeColumnsToContents();
 }
 

@@ -13,6 +13,7 @@
 #include "bench_inputs.h"
 #include "cli/scan.h"
 #include "engine/calendar.h"
+#include "places/zone_clock.h"
 
 using namespace zkc;
 
@@ -70,6 +71,25 @@ static void CountedRows(benchmark::State& state, cli::ScanPath path) {
     std::fclose(devNull);
 }
 
+// The same year of rows for a day bound to a zone: each row asks the zone's
+// clock for the offset in force, which should cost nothing measurable.
+static void ScanCsvWithZone(benchmark::State& state) {
+    std::FILE* devNull = std::fopen("/dev/null", "w");
+    cli::ScanRequest request;
+    request.Until = {2027, 12, 8, 0, 0};
+    request.StepMinutes = 10;
+    request.Jobs = 1;
+    ChartInput day = kDay;
+    day.UtcOffsetMinutes = 330;
+    day.TimeZone = "Asia/Kolkata";
+    const places::DayClock clock(day, 366);
+    for (auto _ : state) {
+        cli::RunScan(kBirth, day, clock.Clock(), request, devNull, nullptr);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * RowsOf(request));
+    std::fclose(devNull);
+}
+
 static void CsvRows(benchmark::State& state) {
     CountedRows(state, cli::ScanPath::Numbers);
 }
@@ -91,6 +111,7 @@ static void ScanChangesOnly(benchmark::State& state) {
 BENCHMARK(CsvRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(TextPath)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScanCsvWithZone)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanCsvTwoJobs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ScanJsonLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanChangesOnly)->Unit(benchmark::kMillisecond);

@@ -15,6 +15,7 @@
 #include "kota/kota_chakra.h"
 #include "places/atlas.h"
 #include "places/page_zone.h"
+#include "places/zone_clock.h"
 #include "version/version.h"
 
 namespace zkc::cli {
@@ -24,6 +25,12 @@ constexpr char kUsage[] =
     "Usage: kotachakra-cli [--format text|json|csv] (--input FILE | --name NAME --birth-date "
     "YYYY-MM-DD --day-date YYYY-MM-DD [more options]) [--scan-until YYYY-MM-DD[THH:MM]]\n"
     "Try 'kotachakra-cli --help' for more information.\n";
+
+// Whole days from the day's moment to an end given in local time, rounded up.
+int DaysUntil(const ChartInput& day, const CalendarMoment& until) {
+    const std::int64_t minutes = MinutesSince1970(until) - LocalMinutesOf(day);
+    return static_cast<int>(minutes / (24 * 60)) + 1;
+}
 
 class Cli {
   public:
@@ -174,7 +181,9 @@ int Cli::Run(const QStringList& arguments) {
         if (const auto* error = std::get_if<InputError>(&events)) {
             return Failed(*error);
         }
-        return RunEvents(*birth, *day, std::get<EventRequest>(events), s_.out, s_.progress)
+        const EventRequest& request = std::get<EventRequest>(events);
+        const places::DayClock clock(*day, DaysUntil(*day, request.Until));
+        return RunEvents(*birth, *day, clock.Clock(), request, s_.out, s_.progress)
                    ? kExitOk
                    : kExitInterrupted;
     }
@@ -183,7 +192,11 @@ int Cli::Run(const QStringList& arguments) {
         if (const auto* error = std::get_if<InputError>(&scan)) {
             return Failed(*error);
         }
-        return RunScan(*birth, *day, std::get<ScanRequest>(scan), s_.out, s_.progress)
+        const ScanRequest& request = std::get<ScanRequest>(scan);
+        // With a zone, rows step in universal time and show the local time
+        // in force: a change of the clocks neither repeats nor skips a row.
+        const places::DayClock clock(*day, DaysUntil(*day, request.Until));
+        return RunScan(*birth, *day, clock.Clock(), request, s_.out, s_.progress)
                    ? kExitOk
                    : kExitInterrupted;
     }

@@ -273,6 +273,57 @@ class TestPlacesCli : public QObject {
         }
     }
 
+    // A scan with a zone steps in universal time and shows the local time in
+    // force: across the spring change no moment repeats and none is missing,
+    // across the autumn one the repeated hour appears twice, as it happened
+    // (source: the zone database, Europe/Madrid, 29 March and 25 October 2026).
+    void scansFollowTheZone_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("until");
+        QTest::addColumn<QStringList>("times");
+        QTest::newRow("spring") << "2026-03-29" << "00:00" << "2026-03-29T04:00"
+                                << QStringList{"00:00", "00:30", "01:00", "01:30", "03:00", "03:30",
+                                               "04:00"};
+        QTest::newRow("autumn") << "2026-10-25" << "01:30" << "2026-10-25T03:00"
+                                << QStringList{"01:30", "02:00", "02:30", "02:00", "02:30", "03:00"};
+    }
+    void scansFollowTheZone() {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, until);
+        const Run r = Cli(Reading({"--day-date", date, "--day-time", time, "--day-place", "Madrid",
+                                   "--scan-until", until, "--scan-step", "30m"}));
+        QCOMPARE(r.exitCode, 0);
+        QStringList times;
+        for (const QByteArray& row : r.out.trimmed().split('\n').mid(1)) {
+            times << QString::fromUtf8(row.split(',').value(1));
+        }
+        QTEST(times, "times");
+    }
+
+    // Events are found in universal time and shown in the local time in
+    // force on either side of a change of the clocks.
+    void eventsFollowTheZone() {
+        const Run r = Cli(Reading({"--day-date", "2026-03-28", "--day-time", "00:00", "--day-place",
+                                   "Madrid", "--scan-until", "2026-03-31", "--events", "--format",
+                                   "json"}));
+        QCOMPARE(r.exitCode, 0);
+        int checked = 0;
+        for (const QByteArray& line : r.out.trimmed().split('\n')) {
+            const QJsonObject e = QJsonDocument::fromJson(line).object();
+            const QDateTime local = QDateTime::fromString(e["local"].toString(), Qt::ISODate);
+            const QDateTime utc = QDateTime::fromString(e["utc"].toString(), Qt::ISODate);
+            const qint64 offsetMinutes =
+                QDateTime(utc.date(), utc.time(), Qt::UTC).secsTo(QDateTime(local.date(), local.time(), Qt::UTC)) / 60;
+            // Before 01:00 UTC on 29 March Madrid is at +1:00, after it at +2:00.
+            const bool summer = utc >= QDateTime(QDate(2026, 3, 29), QTime(1, 0), Qt::UTC);
+            QCOMPARE(offsetMinutes, summer ? 120 : 60);
+            ++checked;
+        }
+        QVERIFY(checked >= 2);
+    }
+
     void findPlace() {
         const Run r = Cli({"--find-place", "Brest, FR", "--format", "json"});
         QCOMPARE(r.exitCode, 0);
