@@ -21,7 +21,6 @@ namespace zkc::app {
 namespace {
 
 constexpr int kNumberLength = 5;  // room for the zone picker's "-30" and a little more
-constexpr int kTextLength = 80;
 
 QLabel* Caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -85,7 +84,7 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     if (birth) {
         txtName = new QLineEdit(body);
         txtName->setObjectName("txtName");
-        txtName->setMaxLength(kTextLength);
+        txtName->setMaxLength(static_cast<int>(kMaxTextLength));
         grid->addWidget(Caption("Name", body), row, 0);
         grid->addWidget(txtName, row++, 1, 1, 2);
     }
@@ -190,7 +189,7 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     const int placeRow = row;
     for (auto [caption, box] : {std::pair{"City", txtUserCity}, std::pair{"State", txtUserState},
                                 std::pair{"Country", txtUserCountry}}) {
-        box->setMaxLength(kTextLength);
+        box->setMaxLength(static_cast<int>(kMaxTextLength));
         grid->addWidget(Caption(caption, body), row, 0);
         grid->addWidget(box, row++, 1);
     }
@@ -290,6 +289,12 @@ QWidget* InputPage::FieldWidget(PageField field) const {
             return txtLatD;
         case PageField::LatMinutes:
             return txtLatM;
+        case PageField::City:
+            return txtUserCity;
+        case PageField::State:
+            return txtUserState;
+        case PageField::Country:
+            return txtUserCountry;
         case PageField::None:
             break;
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/exit_codes.h"
+#include "cli/output_channel.h"
 #include "input/page_lists.h"
 #include "kota/kota_chakra.h"
 
@@ -20,11 +21,13 @@ CalendarMoment StartOf(const ChartInput& day) {
 
 // ---- Output ---------------------------------------------------------------
 
-// Rows are built in one buffer and written in large blocks.
+// Rows are built in one buffer and written in large blocks. A reader on a
+// pipe still sees each row soon after it is computed: the buffer goes out
+// whenever it holds rows and a quiet spell has passed since it last went,
+// so a sparse scan (changes only) delivers its rows as they come.
 class RowWriter {
   public:
     explicit RowWriter(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 1024); }
-    ~RowWriter() { Flush(); }
 
     void Put(std::string_view s) { buffer_.append(s); }
     void Put(char c) { buffer_.push_back(c); }
@@ -40,19 +43,38 @@ class RowWriter {
         buffer_.push_back('\n');
         if (buffer_.size() >= kBlock) {
             Flush();
+        } else {
+            Tick();
         }
+    }
+    // Called now and then between rows: sends rows that have waited a quiet
+    // spell, and stops the scan once its reader is gone.
+    void Tick() {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastFlush_ < kQuietSpell) {
+            return;
+        }
+        if (buffer_.empty()) {
+            ThrowIfOutputGone(out_);
+        } else {
+            Flush();
+        }
+        lastFlush_ = now;
     }
     void Flush() {
         if (!buffer_.empty()) {
-            std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+            WriteOut(out_, buffer_);
             buffer_.clear();
         }
+        lastFlush_ = std::chrono::steady_clock::now();
     }
 
   private:
     static constexpr std::size_t kBlock = 1 << 16;
+    static constexpr auto kQuietSpell = std::chrono::milliseconds(100);
     std::FILE* out_;
     std::string buffer_;
+    std::chrono::steady_clock::time_point lastFlush_{};  // long ago: the first row goes at once
 };
 
 // One reading's judgement of the nine bodies: what a row prints and what
@@ -273,10 +295,14 @@ void RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequest& 
             }
         }
         previous = state;
-        if ((++done & 0x3FFF) == 0) {
-            bar.Update(done);
+        if ((++done & 0x3F) == 0) {
+            writer.Tick();
+            if ((done & 0x3FFF) == 0) {
+                bar.Update(done);
+            }
         }
     }
+    writer.Flush();
 }
 
 }  // namespace zkc::cli

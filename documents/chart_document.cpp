@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "documents/strict_json.h"
 #include "input/page_lists.h"
 
 namespace zkc {
@@ -117,6 +118,9 @@ std::variant<PageFields, DocumentError> PageFromJson(const QJsonObject& root, co
 }  // namespace
 
 std::variant<Pages, DocumentError> PagesFromJson(const QByteArray& document) {
+    if (const auto fault = FindStringFault(document)) {
+        return Refused(QString("input: not a JSON document (%1)").arg(*fault));
+    }
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(document, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

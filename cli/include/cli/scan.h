@@ -33,7 +33,9 @@ bool WantsScan(const QCommandLineParser& parser);
 std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& parser,
                                                       const ChartInput& day, bool json);
 
-// Writes the scan; progress goes to `progress` when it is not null.
+// Writes the scan; progress goes to `progress` when it is not null. Throws
+// OutputFailure at the first row that cannot be written, or once the reader
+// of `out` has gone.
 void RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequest& request,
              std::FILE* out, std::FILE* progress);
 
