@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -130,6 +131,13 @@ inline void WhenModalOpens(std::function<void(QWidget*)> f) {
             qFatal("no modal dialog opened");
         }
         f(modal);
+        // A dialog the step left open would keep the test waiting for ever.
+        if (QApplication::activeModalWidget() == modal) {
+            qWarning("the dialog stayed open after the test's step; closing it");
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->reject();
+            }
+        }
     });
 }
 

@@ -1,7 +1,8 @@
 // frmMain: the program's one working window. Three pages lie at one place:
-// the birth details, the details of the day, and the result. Which one the
-// user sees is decided only by bringing a frame to the front; no page is
-// ever hidden or disabled, so every control keeps its contents.
+// the birth details, the details of the day, and the result. The page in
+// front is the only one shown: the pages it covers are hidden as well, so
+// that neither the keyboard nor a screen reader reaches a page nobody sees.
+// No page is ever destroyed, so every control keeps its contents.
 #pragma once
 
 #include <QMainWindow>
@@ -13,10 +14,12 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace zkc::app {
 
 class ClickableLabel;
+class EnterKey;
 class InputPage;
 class MessageBoxes;
 class ResultPage;
@@ -69,6 +72,10 @@ class FrmMain : public QMainWindow {
     // The page in front: fraDOBDetails, fraOracleDetails or fraResult.
     QWidget* FrontPage() const;
 
+    // The first control of a page, where the focus goes when it comes to
+    // the front.
+    QWidget* FirstField(QWidget* page) const;
+
     const ChartCalculation& Charts() const { return charts_; }
 
     // True while the zone picker is to fill page 2.
@@ -81,7 +88,9 @@ class FrmMain : public QMainWindow {
     void BuildMenus();
     void BuildClientArea();
     void Arrange();
+    void PlaceOnScreen();
     void ConnectSignals();
+    void ShowPage(QWidget* page);
     bool Validate(InputPage& page);
     bool AcceptDigitKey(const QKeyEvent& key);
     void FindLatLongOnline(int index);
@@ -92,6 +101,7 @@ class FrmMain : public QMainWindow {
     Services services_;
     ChartCalculation charts_;
 
+    QScrollArea* scroll_ = nullptr;  // the client area scrolls on a screen too small for it
     QWidget* client_ = nullptr;
     ClickableLabel* lblBanner_ = nullptr;
     QLabel* introduction_ = nullptr;
@@ -99,6 +109,8 @@ class FrmMain : public QMainWindow {
     InputPage* fraDOBDetails_ = nullptr;
     InputPage* fraOracleDetails_ = nullptr;
     ResultPage* fraResult_ = nullptr;
+    EnterKey* enterOnBirth_ = nullptr;
+    EnterKey* enterOnDay_ = nullptr;
     QFrame* fraFullBrand_ = nullptr;
     ClickableLabel* lblFullBrand_ = nullptr;
     ClickableLabel* lblCobrand_ = nullptr;
