@@ -52,6 +52,11 @@ QFont ApplicationFont() {
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(std::max(kDesignedPoints, *DesktopPoints()));
+    // Set rather than inherited: regular text inside a bold caption's frame
+    // (a page's fields under its bold title) stays regular.
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
+    f.setUnderline(false);
     return f;
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 
 #include "app/app_style.h"
 #include "app/clickable_label.h"
@@ -218,15 +219,20 @@ void FrmMain::PlaceOnScreen() {
         return;
     }
     // Room for the title bar and borders the window manager adds.
-    constexpr int kFrameAllowance = 40;
+    constexpr int kTitleBar = 40;
+    constexpr int kBorder = 4;
     const QRect free = screen->availableGeometry();
     // The scroll area's own size hint is capped; the design is what counts.
-    const QSize designed(client_->width(), client_->height() + menuBar()->sizeHint().height());
-    const QSize size(std::min(designed.width(), free.width() - kFrameAllowance / 4),
-                     std::min(designed.height(), free.height() - kFrameAllowance));
+    QSize designed(client_->width(), client_->height() + menuBar()->sizeHint().height());
+    if (designed.height() > free.height() - kTitleBar - kBorder) {
+        // A window cut in height scrolls up and down; the bar needs room.
+        designed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    }
+    const QSize size(std::min(designed.width(), free.width() - 2 * kBorder),
+                     std::min(designed.height(), free.height() - kTitleBar - kBorder));
     resize(size);
-    move(free.center() - QPoint(size.width() / 2, (size.height() + kFrameAllowance) / 2) +
-         QPoint(0, kFrameAllowance));
+    move(free.left() + (free.width() - size.width()) / 2,
+         free.top() + (free.height() - size.height() - kTitleBar - kBorder) / 2 + kTitleBar);
 }
 
 // Every signal of the window is connected here.
@@ -376,13 +382,11 @@ void FrmMain::ShowMessage(std::string_view text, MessageIcon icon) {
 }
 
 // The six numeric boxes of page 1 take digits and backspace only. Keys that
-// type no character (cursor keys, Delete, Tab, function keys, chords with
-// Alt, Ctrl or Meta such as an Alt+letter that is no access key) pass by, and
-// so does Enter, which acts as "&Next".
+// type no character (cursor keys, Delete, Tab, function keys, Ctrl and Meta
+// chords such as Ctrl+V) pass by, and so does Enter, which acts as "&Next".
 bool FrmMain::AcceptDigitKey(const QKeyEvent& key) {
     const int k = key.key();
-    const bool chord =
-        (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) != 0;
+    const bool chord = (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
     if (key.text().isEmpty() || chord || k == Qt::Key_Delete || k == Qt::Key_Tab ||
         k == Qt::Key_Backtab || k == Qt::Key_Return || k == Qt::Key_Enter) {
         return true;
@@ -398,7 +402,16 @@ bool FrmMain::AcceptDigitKey(const QKeyEvent& key) {
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         digitOnlyBoxes_.contains(static_cast<QLineEdit*>(watched))) {
-        return !AcceptDigitKey(*static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Alt with a letter that is no access key types nothing, though the
+        // box would take the letter that comes with it. (Ctrl+Alt is AltGr
+        // on some systems and types characters: the filter judges those.)
+        const Qt::KeyboardModifiers chords =
+            key->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+        if (chords == Qt::AltModifier) {
+            return true;
+        }
+        return !AcceptDigitKey(*key);
     }
     return QMainWindow::eventFilter(watched, event);
 }

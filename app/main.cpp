@@ -16,9 +16,9 @@ int main(int argc, char* argv[]) {
             std::printf("kotachakra %s\n", zkc::kVersion);
             return 0;
         }
-        if (std::strcmp(argv[i], "--help") == 0) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf(
-                "Usage: kotachakra [--version]\n"
+                "Usage: kotachakra [-h|--help] [--version]\n"
                 "Opens the Zorvik Kota Chakra window. For readings without a window, see "
                 "kotachakra-cli --help.\n");
             return 0;
@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(zkc::kVersion);
     QApplication::setDesktopFileName(zkc::kApplicationId);
     QApplication::setWindowIcon(zkc::app::EmblemIcon());
+    zkc::app::SetDesktopFont(QApplication::font());
     QApplication::setFont(zkc::app::ApplicationFont());
 
     zkc::app::QtMessageBoxes messages;
