@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 
 #include "app/app_style.h"
@@ -312,7 +313,14 @@ void FrmMain::ShowPage(QWidget* page) {
         fraOracleDetails_->setVisible(page == fraOracleDetails_);
         page->raise();
     }
-    FirstField(page)->setFocus(Qt::OtherFocusReason);
+    QWidget* first = FirstField(page);
+    first->setFocus(Qt::OtherFocusReason);
+    // On a screen too small for the window, the new page is shown from its
+    // top, where its first field is.
+    scroll_->horizontalScrollBar()->setValue(0);
+    scroll_->verticalScrollBar()->setValue(0);
+    const QPoint at = first->mapTo(scroll_->widget(), QPoint(0, 0));
+    scroll_->ensureVisible(at.x(), at.y(), 8, 8);
 }
 
 // ---- Pages ----------------------------------------------------------------
@@ -348,6 +356,8 @@ void FrmMain::Kota_Chakra() {
     RichTextReportSink sink(*fraResult_->RTBResult);
     const KotaReading reading = zkc::Kota_Chakra(charts_.BirthChart(), charts_.OracleChart(), sink);
     fraResult_->NamePlaces(reading.Ring);
+    // The reading is read from its start, by eye and by a screen reader.
+    fraResult_->RTBResult->moveCursor(QTextCursor::Start);
 }
 
 // ---- Checks -----------------------------------------------------------------
