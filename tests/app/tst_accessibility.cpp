@@ -287,6 +287,8 @@ class TestAccessibility : public QObject {
                      QString("Place %1, %2").arg(place).arg(line->mid(prefix.size())));
         }
         QCOMPARE(AccessibleName(w.Get("lblResult_0")), QString("Place 1, Abhijit"));
+        // The reading is read from its start.
+        QCOMPARE(w.Get<QTextEdit>("RTBResult")->textCursor().position(), 0);
     }
 
     // Under a light and a dark desktop every run of the reading keeps a
