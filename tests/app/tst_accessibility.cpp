@@ -214,6 +214,14 @@ class TestAccessibility : public QObject {
         QCOMPARE(w.LastMessage(), QString("Only Numbers Are Accepted"));
     }
 
+    // Escape closes the message boxes, as it does the picker and the About box.
+    void escapeClosesMessages() {
+        app::QtMessageBoxes boxes;
+        test::WhenModalOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        boxes.Show(nullptr, "Please Enter Name", MessageIcon::Stop);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
     // The links the keyboard reaches open with Enter or Space.
     void linksFromTheKeyboard() {
         Window w;

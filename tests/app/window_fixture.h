@@ -131,12 +131,11 @@ inline void WhenModalOpens(std::function<void(QWidget*)> f) {
             qFatal("no modal dialog opened");
         }
         f(modal);
-        // A dialog the step left open would keep the test waiting for ever.
+        // A dialog the step left open would keep the test waiting for ever:
+        // that is a failure, told at once.
         if (QApplication::activeModalWidget() == modal) {
-            qWarning("the dialog stayed open after the test's step; closing it");
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                dialog->reject();
-            }
+            qFatal("the dialog %s stayed open after the test's step",
+                   qPrintable(modal->objectName()));
         }
     });
 }
