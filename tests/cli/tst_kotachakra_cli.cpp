@@ -457,6 +457,20 @@ class TestKotachakraCli : public QObject {
         QCOMPARE(QString::fromUtf8(r.err),
                  QString("kotachakra-cli: cannot write output: No space left on device\n"));
     }
+    // A closed standard output is never taken by a file the program opens:
+    // the reading fails to be written, it does not land in the input file.
+    void closedStandardOutput() {
+        QTemporaryDir dir;
+        const QString input = dir.filePath("reading.json");
+        QVERIFY(QFile::copy(Golden("worked-values.json"), input));
+        const QByteArray before = ReadFile(input);
+        const Run r = CliWith({"--input", input}, [](QProcess& p) {
+            p.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        });
+        QCOMPARE(r.exitCode, 74);
+        QVERIFY2(r.err.contains("cannot write output: Bad file descriptor"), r.err.constData());
+        QCOMPARE(ReadFile(input), before);
+    }
 
     // Rows of a sparse scan reach a pipe as they are computed, not a block
     // later; once the reader is gone the scan stops at once.
