@@ -64,6 +64,9 @@ class TestTimeZonePicker : public QObject {
         QCOMPARE(picker.cmdQuit->text(), QString("&Quit"));
         // Not the default: Enter in the list applies its row.
         QVERIFY(!picker.cmdQuit->isDefault());
+        // The rows are entries, in regular weight; only the button's caption is bold.
+        QVERIFY(!picker.lstTimeZone->font().bold());
+        QVERIFY(picker.cmdQuit->font().bold());
     }
 
     void pageOne() {
