@@ -76,7 +76,8 @@ QPalette DarkDesktop() {
 }
 
 QPalette LightDesktop() {
-    return QStyleFactory::create("Fusion")->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    return fusion->standardPalette();
 }
 
 QString AccessibleName(QObject* o) {
