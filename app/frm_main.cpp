@@ -3,15 +3,22 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 
 #include "app/app_style.h"
 #include "app/clickable_label.h"
 #include "app/emblem.h"
+#include "app/enter_key.h"
 #include "app/frm_about.h"
 #include "app/frm_time_zone.h"
 #include "app/frm_transits.h"
@@ -65,6 +72,7 @@ FrmMain::FrmMain(Services services, QWidget* parent)
     Form_Load();
     RestorePages();
     SetCurrentFile(QString());
+    PlaceOnScreen();
 }
 
 void FrmMain::BuildMenus() {
@@ -93,10 +101,25 @@ void FrmMain::BuildMenus() {
 }
 
 void FrmMain::BuildClientArea() {
-    client_ = new QWidget(this);
+    // The designed client area keeps its size and stands in the middle of
+    // the window; a window larger than it shows the window green around it,
+    // a smaller one scrolls.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("scrollArea");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    PaintBackground(scroll_, kWindowGreen, Qt::white);
+    auto* canvas = new QWidget;
+    canvas->setObjectName("canvas");
+    PaintBackground(canvas, kWindowGreen, Qt::white);
+    auto* centring = new QGridLayout(canvas);
+    centring->setContentsMargins(0, 0, 0, 0);
+    client_ = new QWidget(canvas);
     client_->setObjectName("clientArea");
     PaintBackground(client_, kWindowGreen, Qt::white);
-    setCentralWidget(client_);
+    centring->addWidget(client_, 0, 0, Qt::AlignCenter);
+    scroll_->setWidget(canvas);
+    setCentralWidget(scroll_);
 
     lblBanner_ = WhiteLink("Click here to visit our online discussion board", client_);
     lblBanner_->setObjectName("lblBanner");
@@ -126,6 +149,14 @@ void FrmMain::BuildClientArea() {
 
     fraOracleDetails_ = new InputPage(PageKind::Oracle, fraMain_);
     fraDOBDetails_ = new InputPage(PageKind::Birth, fraMain_);
+    enterOnBirth_ = new EnterKey(fraDOBDetails_);
+    enterOnDay_ = new EnterKey(fraOracleDetails_);
+    // Enter on a focused button presses that button, not the page's.
+    for (InputPage* page : {fraDOBDetails_, fraOracleDetails_}) {
+        for (QPushButton* button : page->findChildren<QPushButton*>()) {
+            button->setAutoDefault(true);
+        }
+    }
     digitOnlyBoxes_ = {fraDOBDetails_->txtLatD,     fraDOBDetails_->txtLatM,
                        fraDOBDetails_->txtLonD,     fraDOBDetails_->txtLonM,
                        fraDOBDetails_->txtZoneHour, fraDOBDetails_->txtZoneMinute};
@@ -150,6 +181,10 @@ void FrmMain::BuildClientArea() {
         fraFullBrand_);
     lblFullBrand_->setObjectName("lblFullBrand");
     lblFullBrand_->raise();
+    // Nobody can see or click the covered label, so neither the keyboard nor
+    // a screen reader is led to it.
+    lblCobrand_->setFocusPolicy(Qt::NoFocus);
+    lblCobrand_->hide();
 
     Arrange();
 }
@@ -180,8 +215,31 @@ void FrmMain::Arrange() {
     const QRect strip = fraFullBrand_->rect().adjusted(4, 2, -4, -2);
     lblCobrand_->setGeometry(strip);
     lblFullBrand_->setGeometry(strip);
-    adjustSize();
-    setFixedSize(sizeHint());
+    client_->setAccessibleName(QString::fromUtf8(kProductName));
+}
+
+// At start the window is as large as its design, but never larger than the
+// screen's free area, and stands in its middle.
+void FrmMain::PlaceOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    // Room for the title bar and borders the window manager adds.
+    constexpr int kTitleBar = 40;
+    constexpr int kBorder = 4;
+    const QRect free = screen->availableGeometry();
+    // The scroll area's own size hint is capped; the design is what counts.
+    QSize designed(client_->width(), client_->height() + menuBar()->sizeHint().height());
+    if (designed.height() > free.height() - kTitleBar - kBorder) {
+        // A window cut in height scrolls up and down; the bar needs room.
+        designed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    }
+    const QSize size(std::min(designed.width(), free.width() - 2 * kBorder),
+                     std::min(designed.height(), free.height() - kTitleBar - kBorder));
+    resize(size);
+    move(free.left() + (free.width() - size.width()) / 2,
+         free.top() + (free.height() - size.height() - kTitleBar - kBorder) / 2 + kTitleBar);
 }
 
 // Every signal of the window is connected here.
@@ -221,6 +279,8 @@ void FrmMain::ConnectSignals() {
     connect(lblBanner_, &ClickableLabel::clicked, this, [this] { lblBanner_Click(); });
     connect(lblFullBrand_, &ClickableLabel::clicked, this, [this] { lblFullBrand_Click(); });
     connect(lblCobrand_, &ClickableLabel::clicked, this, [this] { lblCobrand_Click(); });
+    connect(enterOnBirth_, &EnterKey::pressed, this, [this] { cmdNext_Click(); });
+    connect(enterOnDay_, &EnterKey::pressed, this, [this] { cmdCalculate_Click(); });
 
     ReportTextBox* report = fraResult_->RTBResult;
     connect(report, &QTextEdit::textChanged, this, [this] { RTBResult_Change(); });
@@ -233,9 +293,7 @@ void FrmMain::ConnectSignals() {
 void FrmMain::Form_Load() {
     fraDOBDetails_->FillLists();
     fraOracleDetails_->FillLists();
-    fraMain_->raise();
-    fraDOBDetails_->raise();
-    fraDOBDetails_->txtName->setFocus();
+    ShowPage(fraDOBDetails_);
 }
 
 QWidget* FrmMain::FrontPage() const {
@@ -250,29 +308,63 @@ QWidget* FrmMain::FrontPage() const {
                : static_cast<QWidget*>(fraDOBDetails_);
 }
 
+QWidget* FrmMain::FirstField(QWidget* page) const {
+    if (page == fraDOBDetails_) {
+        return fraDOBDetails_->txtName;
+    }
+    if (page == fraOracleDetails_) {
+        return fraOracleDetails_->cboMonth;
+    }
+    return fraResult_->RTBResult;
+}
+
+// Brings a page to the front and hides the pages it covers; the focus goes
+// to the page's first field.
+void FrmMain::ShowPage(QWidget* page) {
+    const bool result = page == fraResult_;
+    fraResult_->setVisible(result);
+    fraMain_->setVisible(!result);
+    if (result) {
+        fraResult_->raise();
+    } else {
+        fraMain_->raise();
+        fraDOBDetails_->setVisible(page == fraDOBDetails_);
+        fraOracleDetails_->setVisible(page == fraOracleDetails_);
+        page->raise();
+    }
+    QWidget* first = FirstField(page);
+    first->setFocus(Qt::OtherFocusReason);
+    // On a screen too small for the window, the new page is shown from its
+    // top, where its first field is.
+    scroll_->horizontalScrollBar()->setValue(0);
+    scroll_->verticalScrollBar()->setValue(0);
+    const QPoint at = first->mapTo(scroll_->widget(), QPoint(0, 0));
+    scroll_->ensureVisible(at.x(), at.y(), 8, 8);
+}
+
 // ---- Pages ----------------------------------------------------------------
 
 void FrmMain::cmdNext_Click() {
     if (!ValidateDOBDetails()) {
         return;
     }
-    fraOracleDetails_->raise();
+    ShowPage(fraOracleDetails_);
 }
 
+// Both pages are checked on every calculation: page 1 may have been changed
+// after "&Next" (File > "&Calculate" runs from any page, and "&Back" leads
+// to it after a reading).
 void FrmMain::cmdCalculate_Click() {
     if (!ComputeReading()) {
         return;
     }
-    fraResult_->raise();
+    ShowPage(fraResult_);
 }
 
 bool FrmMain::ComputeReading() {
-    // Both pages, birth first: page 1 may have changed since "&Next".
-    if (!ValidateDOBDetails()) {
-        ShowBirthPage();
-        return false;
-    }
-    if (!ValidateOracleDetails()) {
+    // Both pages, birth first: page 1 may have changed since "&Next". A page
+    // that fails comes to the front with its message and focus.
+    if (!ValidateDOBDetails() || !ValidateOracleDetails()) {
         return false;
     }
     const std::optional<ChartInput> birth = MomentOf(*fraDOBDetails_);
@@ -286,14 +378,8 @@ bool FrmMain::ComputeReading() {
     return true;
 }
 
-void FrmMain::ShowBirthPage() {
-    fraMain_->raise();
-    fraDOBDetails_->raise();
-}
-
 void FrmMain::cmdBack_Click() {
-    fraMain_->raise();
-    fraDOBDetails_->raise();
+    ShowPage(fraDOBDetails_);
 }
 
 void FrmMain::mnuCalculate_Click() {
@@ -308,7 +394,10 @@ void FrmMain::mnuTransits_Click() {
 
 void FrmMain::Kota_Chakra() {
     RichTextReportSink sink(*fraResult_->RTBResult);
-    zkc::Kota_Chakra(charts_.BirthChart(), charts_.OracleChart(), sink);
+    const KotaReading reading = zkc::Kota_Chakra(charts_.BirthChart(), charts_.OracleChart(), sink);
+    fraResult_->NamePlaces(reading.Ring);
+    // The reading is read from its start, by eye and by a screen reader.
+    fraResult_->RTBResult->moveCursor(QTextCursor::Start);
 }
 
 // ---- Checks -----------------------------------------------------------------
@@ -321,10 +410,15 @@ bool FrmMain::ValidateOracleDetails() {
     return Validate(*fraOracleDetails_);
 }
 
+// A failed check shows its page, so that the message and the focus refer
+// to fields the user can see.
 bool FrmMain::Validate(InputPage& page) {
     const std::optional<CheckFailure> failure = CheckPage(page.Fields());
     if (!failure) {
         return true;
+    }
+    if (FrontPage() != &page) {
+        ShowPage(&page);
     }
     ShowMessage(failure->Message, failure->Icon);
     if (QWidget* field = page.FieldWidget(failure->Focus)) {
@@ -337,8 +431,8 @@ std::optional<ChartInput> FrmMain::MomentOf(InputPage& page) {
     auto moment = places::MomentOfPage(page.Fields());
     if (const auto* error = std::get_if<places::ZoneError>(&moment)) {
         // A time the bound zone's clocks skipped: the page's time must change.
-        if (&page == fraDOBDetails_) {
-            ShowBirthPage();
+        if (FrontPage() != &page) {
+            ShowPage(&page);
         }
         services_.messages.Show(this, error->Message, MessageIcon::Stop);
         page.cboHH->setFocus();
@@ -352,10 +446,13 @@ void FrmMain::ShowMessage(std::string_view text, MessageIcon icon) {
 }
 
 // The six numeric boxes of page 1 take digits and backspace only. Keys that
-// type no character (cursor keys, Delete, Tab, function keys) pass by.
+// type no character (cursor keys, Delete, Tab, function keys, Ctrl and Meta
+// chords such as Ctrl+V) pass by, and so does Enter, which acts as "&Next".
 bool FrmMain::AcceptDigitKey(const QKeyEvent& key) {
     const int k = key.key();
-    if (key.text().isEmpty() || k == Qt::Key_Delete || k == Qt::Key_Tab || k == Qt::Key_Backtab) {
+    const bool chord = (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
+    if (key.text().isEmpty() || chord || k == Qt::Key_Delete || k == Qt::Key_Tab ||
+        k == Qt::Key_Backtab || k == Qt::Key_Return || k == Qt::Key_Enter) {
         return true;
     }
     const char16_t code = key.text().at(0).unicode();
@@ -369,7 +466,16 @@ bool FrmMain::AcceptDigitKey(const QKeyEvent& key) {
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         digitOnlyBoxes_.contains(static_cast<QLineEdit*>(watched))) {
-        return !AcceptDigitKey(*static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Alt with a letter that is no access key types nothing, though the
+        // box would take the letter that comes with it. (Ctrl+Alt is AltGr
+        // on some systems and types characters: the filter judges those.)
+        const Qt::KeyboardModifiers chords =
+            key->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+        if (chords == Qt::AltModifier) {
+            return true;
+        }
+        return !AcceptDigitKey(*key);
     }
     return QMainWindow::eventFilter(watched, event);
 }

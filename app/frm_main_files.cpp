@@ -116,11 +116,7 @@ bool FrmMain::OpenChartFile(const QString& path) {
 }
 
 bool FrmMain::SaveChartFile(const QString& path) {
-    if (!ValidateDOBDetails()) {
-        ShowBirthPage();
-        return false;
-    }
-    if (!ValidateOracleDetails()) {
+    if (!ValidateDOBDetails() || !ValidateOracleDetails()) {
         return false;
     }
     const Pages pages{fraDOBDetails_->Fields(), fraOracleDetails_->Fields()};

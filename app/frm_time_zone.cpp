@@ -1,5 +1,6 @@
 #include "app/frm_time_zone.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,17 +18,22 @@ FrmTimeZone::FrmTimeZone(bool& bTimeZoneForOracle, ZoneFields page1, ZoneFields 
     setObjectName("frmTimeZone");
     setWindowTitle(QString::fromUtf8(kProductTitle));
     setModal(true);
-    setFont(CaptionFont());
+    setFont(ApplicationFont());  // the rows are entries, not captions
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     lstTimeZone = new QListWidget(this);
     lstTimeZone->setObjectName("lstTimeZone");
     lstTimeZone->setUniformItemSizes(true);
+    lstTimeZone->setAccessibleName("Time zones");
+    lstTimeZone->installEventFilter(this);
     cmdQuit = new QPushButton("&Quit", this);
     cmdQuit->setObjectName("cmdQuit");
-    // "&Quit" is both the default and the cancel button: Enter and Escape
-    // act as a click on it (QDialog sends Escape to reject()).
-    cmdQuit->setDefault(true);
+    cmdQuit->setFont(CaptionFont());
+    // Enter in the list applies its current row, as a double-click does; on
+    // "&Quit" it presses "&Quit". Escape closes without applying (QDialog
+    // sends it to reject()). No button is the default, or Enter in the list
+    // would quit.
+    cmdQuit->setDefault(false);
     cmdQuit->setAutoDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -55,9 +61,21 @@ void FrmTimeZone::Form_Load() {
     cmdQuit->setFocus();
 }
 
+bool FrmTimeZone::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstTimeZone && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            lstTimeZone_DblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Applies the current row: the one double-clicked, or the one the keyboard
+// has moved to.
 void FrmTimeZone::lstTimeZone_DblClick() {
-    const QList<QListWidgetItem*> selected = lstTimeZone->selectedItems();
-    const int i = selected.isEmpty() ? -1 : lstTimeZone->row(selected.first());
+    const int i = lstTimeZone->currentRow();
     if (i >= 0 && i < static_cast<int>(kTimeZones.size())) {
         const TimeZoneRow& row = kTimeZones[static_cast<std::size_t>(i)];
         ZoneFields target = page1_;

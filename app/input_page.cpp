@@ -13,6 +13,7 @@
 #include "app/app_style.h"
 #include "app/clickable_label.h"
 #include "app/place_completer.h"
+#include "app/screen_reader_names.h"
 #include "app/wrapping_push_button.h"
 #include "documents/core_text.h"
 #include "engine/month_names.h"
@@ -23,11 +24,19 @@ namespace zkc::app {
 namespace {
 
 constexpr int kNumberLength = 5;  // room for the zone picker's "-30" and a little more
-constexpr int kTextLength = 80;
 
-QLabel* Caption(const QString& text, QWidget* parent) {
+// A row's caption, bold, labelling the row's first field for screen readers.
+QLabel* Caption(const QString& text, QWidget* parent, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setFont(CaptionFont());
+    label->setBuddy(buddy);
+    return label;
+}
+
+// A regular-weight tag beside a field ("Hour", "Deg"), labelling it.
+QLabel* Tag(const QString& text, QWidget* parent, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
     return label;
 }
 
@@ -87,8 +96,8 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     if (birth) {
         txtName = new QLineEdit(body);
         txtName->setObjectName("txtName");
-        txtName->setMaxLength(kTextLength);
-        grid->addWidget(Caption("Name", body), row, 0);
+        txtName->setMaxLength(static_cast<int>(kMaxTextLength));
+        grid->addWidget(Caption("Name", body, txtName), row, 0);
         grid->addWidget(txtName, row++, 1, 1, 2);
     }
 
@@ -100,7 +109,7 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     dateRow->addWidget(cboDate);
     dateRow->addWidget(cboYear);
     dateRow->addStretch();
-    grid->addWidget(Caption(birth ? "Date of Birth" : "Date", body), row, 0);
+    grid->addWidget(Caption(birth ? "Date of Birth" : "Date", body, cboMonth), row, 0);
     grid->addLayout(dateRow, row++, 1, 1, 2);
 
     auto* timeRow = new QHBoxLayout;
@@ -110,9 +119,9 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     timeRow->addWidget(cboHH);
     timeRow->addWidget(cboMM);
     timeRow->addWidget(cboSS);
-    timeRow->addWidget(new QLabel("HH:MM:SS", body));
+    timeRow->addWidget(Tag("HH:MM:SS", body, cboHH));
     timeRow->addStretch();
-    grid->addWidget(Caption(birth ? "Time of Birth" : "Time", body), row, 0);
+    grid->addWidget(Caption(birth ? "Time of Birth" : "Time", body, cboHH), row, 0);
     grid->addLayout(timeRow, row++, 1, 1, 2);
 
     auto* zone = new QFrame(body);
@@ -128,14 +137,14 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     StyleAsLink(lblTZHelp);
     chkDST = new QCheckBox("DST", zone);
     chkDST->setObjectName(name("chkDST"));
-    zoneRow->addWidget(new QLabel("Hour", zone));
+    zoneRow->addWidget(Tag("Hour", zone, txtZoneHour));
     zoneRow->addWidget(txtZoneHour);
-    zoneRow->addWidget(new QLabel("Min", zone));
+    zoneRow->addWidget(Tag("Min", zone, txtZoneMinute));
     zoneRow->addWidget(txtZoneMinute);
     zoneRow->addStretch();
     zoneRow->addWidget(lblTZHelp);
     zoneRow->addWidget(chkDST);
-    grid->addWidget(Caption("Time Zone", body), row, 0);
+    grid->addWidget(Caption("Time Zone", body, txtZoneHour), row, 0);
     grid->addWidget(zone, row++, 1, 1, 2);
 
     // The bound zone's line. It keeps its room while empty, so that binding
@@ -174,9 +183,9 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
         exclusive->addButton(first);
         exclusive->addButton(second);
         first->setChecked(true);
-        g->addWidget(new QLabel("Deg", inside), 0, 0);
+        g->addWidget(Tag("Deg", inside, degrees), 0, 0);
         g->addWidget(degrees, 0, 1);
-        g->addWidget(new QLabel("Min", inside), 0, 2);
+        g->addWidget(Tag("Min", inside, minutes), 0, 2);
         g->addWidget(minutes, 0, 3);
         g->addWidget(first, 1, 0, 1, 2);
         g->addWidget(second, 1, 2, 1, 2);
@@ -201,8 +210,8 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     const int placeRow = row;
     for (auto [caption, box] : {std::pair{"City", txtUserCity}, std::pair{"State", txtUserState},
                                 std::pair{"Country", txtUserCountry}}) {
-        box->setMaxLength(kTextLength);
-        grid->addWidget(Caption(caption, body), row, 0);
+        box->setMaxLength(static_cast<int>(kMaxTextLength));
+        grid->addWidget(Caption(caption, body, box), row, 0);
         grid->addWidget(box, row++, 1);
     }
     grid->addWidget(cmdBrowser, placeRow, 2, 3, 1);
@@ -230,12 +239,14 @@ InputPage::InputPage(PageKind kind, QWidget* parent) : QGroupBox(parent), kind_(
     }
     order << cboMonth << cboDate << cboYear << cboHH << cboMM << cboSS << txtLonD << txtLonM
           << optEast << txtLatD << txtLatM << optNorth << txtUserCity << txtUserState
-          << txtUserCountry << cmdGo << txtZoneHour << txtZoneMinute << chkDST << cmdBrowser;
+          << txtUserCountry << cmdGo << txtZoneHour << txtZoneMinute << chkDST << cmdBrowser
+          << lblTZHelp;
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
 
     placeCompleter = new PlaceCompleter(txtUserCity);
+    NameForScreenReaders(*this, kind);
     ConnectSignals();
 }
 
@@ -416,6 +427,12 @@ QWidget* InputPage::FieldWidget(PageField field) const {
             return txtLatD;
         case PageField::LatMinutes:
             return txtLatM;
+        case PageField::City:
+            return txtUserCity;
+        case PageField::State:
+            return txtUserState;
+        case PageField::Country:
+            return txtUserCountry;
         case PageField::None:
             break;
     }

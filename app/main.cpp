@@ -104,6 +104,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(zkc::kVersion);
     QApplication::setDesktopFileName(zkc::kApplicationId);
     QApplication::setWindowIcon(zkc::app::EmblemIcon());
+    zkc::app::SetDesktopFont(QApplication::font());
     QApplication::setFont(zkc::app::ApplicationFont());
 
     if (request.exportKind) {

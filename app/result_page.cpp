@@ -7,6 +7,7 @@
 #include "app/app_style.h"
 #include "app/report_text_box.h"
 #include "app/twips.h"
+#include "documents/core_text.h"
 
 namespace zkc::app {
 namespace {
@@ -43,9 +44,14 @@ class DiagramBackdrop : public QWidget {
     }
 };
 
+QString PlaceName(int place) {
+    return QString("Place %1").arg(place);
+}
+
 QLabel* PlaceLabel(int place, QWidget* parent, bool innermost) {
     auto* label = new QLabel(QString::number(place), parent);
     label->setObjectName(QString("lblResult_%1").arg(place - 1));
+    label->setAccessibleName(PlaceName(place));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(CaptionFont());
     // An opaque label keeps the diagonals from running through its number.
@@ -89,12 +95,27 @@ ResultPage::ResultPage(QWidget* parent) : QFrame(parent) {
     }
     spotLabels_ << innermost;
 
+    for (int place = 1; place <= kRingPlaces; ++place) {
+        placeLabels_ << findChild<QLabel*>(QString("lblResult_%1").arg(place - 1));
+    }
+    setAccessibleName("Kota Chakra");
+    backdrop_->setAccessibleName("Chakra diagram");
+
     RTBResult = new ReportTextBox(this);
     RTBResult->setObjectName("RTBResult");
+    RTBResult->setAccessibleName("Reading");
     cmdBack = new QPushButton("&Back", this);
     cmdBack->setObjectName("cmdBack");
     cmdBack->setFont(CaptionFont());
     Arrange(TwipsScale());
+}
+
+void ResultPage::NamePlaces(const KotaRing& ring) {
+    for (int place = 1; place <= kRingPlaces; ++place) {
+        const KotaNakshatra k = ring.NakshatraAt(place);
+        placeLabels_[place - 1]->setAccessibleName(
+            PlaceName(place) + ", " + FromCore(KotaNakshatraNames[static_cast<std::size_t>(k)]));
+    }
 }
 
 void ResultPage::Arrange(const TwipsScale& scale) {

@@ -5,6 +5,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/interruption.h"
+#include "cli/output_channel.h"
 #include "cli/progress_bar.h"
 #include "cli/scan.h"
 #include "cli/text_buffer.h"
@@ -144,7 +145,9 @@ bool RunEvents(const ChartInput& birth, const ChartInput& day, const LocalClock&
     } else if (request.Format == EventFormat::Csv) {
         header.Put(TransitCsvHeader());
     }
-    std::fwrite(header.Text().data(), 1, header.Size(), out);
+    WriteOut(out, header.Text());
+    // As with scans: a failed write stops the search cleanly, then goes on.
+    std::optional<OutputFailure> failure;
     const auto write = [&](std::vector<StandingChange>&& changes, std::int64_t throughUtc) {
         TextBuffer w;
         for (const StandingChange& c : changes) {
@@ -152,11 +155,24 @@ bool RunEvents(const ChartInput& birth, const ChartInput& day, const LocalClock&
                        {c.utcMinutes, moments.LocalAt(c.utcMinutes), c.body,
                         StandingOf(c.body, c.from, ring), StandingOf(c.body, c.to, ring)});
         }
-        std::fwrite(w.Text().data(), 1, w.Size(), out);
+        try {
+            if (w.Size() == 0) {
+                ThrowIfOutputGone(out);
+            } else {
+                WriteOut(out, w.Text());
+            }
+        } catch (const OutputFailure& f) {
+            failure = f;
+            return false;
+        }
         bar.Update(throughUtc - afterUtc);
         return !InterruptionGuard::Interrupted();
     };
-    return FindStandingChanges(day, clock, afterUtc, lastUtc, request.Jobs, write);
+    const bool completed = FindStandingChanges(day, clock, afterUtc, lastUtc, request.Jobs, write);
+    if (failure) {
+        throw *failure;
+    }
+    return completed;
 }
 
 }  // namespace zkc::cli

@@ -8,6 +8,7 @@
 #include "cli/cli_output.h"
 #include "cli/events.h"
 #include "cli/exit_codes.h"
+#include "cli/output_channel.h"
 #include "cli/scan.h"
 #include "documents/core_text.h"
 #include "documents/page_checks.h"
@@ -39,59 +40,92 @@ class Cli {
     int Run(const QStringList& arguments);
 
   private:
+    // Messages can quote what the user gave, so they reach the terminal
+    // with its control characters escaped.
+    void Tell(const QString& message) const {
+        std::fputs(ForTerminal(message + "\n").constData(), s_.err);
+    }
     int UsageError(const QString& message) const {
-        std::fprintf(s_.err, "kotachakra-cli: %s\n%s", qPrintable(message), kUsage);
+        Tell("kotachakra-cli: " + message);
+        std::fputs(kUsage, s_.err);
         return kExitUsage;
     }
     int Refusal(const QString& message) const {
-        std::fprintf(s_.err, "%s\n", qPrintable(message));
+        Tell(message);
         return kExitRefused;
     }
     int Failed(const InputError& error) const {
-        return error.ExitCode == kExitUsage ? UsageError(error.Message) : Refusal(error.Message);
+        if (error.ExitCode == kExitUsage) {
+            return UsageError(error.Message);
+        }
+        if (error.ExitCode == kExitNoInput) {
+            Tell("kotachakra-cli: " + error.Message);
+            return kExitNoInput;
+        }
+        return Refusal(error.Message);
     }
-    void Write(const QByteArray& bytes) const {
-        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), s_.out);
-    }
+    void Write(const QByteArray& bytes) const { WriteOut(s_.out, bytes); }
+    std::variant<QByteArray, InputError> ReadInput(const QString& path) const;
+    int Reading(const QStringList& arguments);
+
     // The chart input of an admitted page with its zone applied; a time the
     // clocks skipped is refused, one they showed twice is noted.
     std::optional<ChartInput> Moment(const char* pageName, const PageFields& page) const {
         auto moment = places::MomentOfPage(page);
         if (const auto* error = std::get_if<places::ZoneError>(&moment)) {
-            std::fprintf(s_.err, "%s: %s\n", pageName, qPrintable(error->Message));
+            Tell(QString("%1: %2").arg(QLatin1String(pageName), error->Message));
             return std::nullopt;
         }
         const places::PageMoment& m = std::get<places::PageMoment>(moment);
         if (!m.TwiceNote.isEmpty()) {
-            std::fprintf(s_.err, "kotachakra-cli: note: %s: %s\n", pageName,
-                         qPrintable(m.TwiceNote));
+            Tell(QString("kotachakra-cli: note: %1: %2").arg(QLatin1String(pageName), m.TwiceNote));
         }
         return m.Input;
     }
     int FindPlace(const QString& text, bool json) const {
         const std::vector<places::City> found = places::Atlas::Shared().Find(text, 10);
         if (found.empty()) {
-            std::fprintf(s_.err, "kotachakra-cli: no town matches \"%s\"\n", qPrintable(text));
+            Tell(QString("kotachakra-cli: no town matches \"%1\"").arg(text));
             return kExitRefused;
         }
         Write(json ? PlacesJson(found) : PlacesTable(found));
         return kExitOk;
     }
-    std::optional<QByteArray> ReadInput(const QString& path) const {
-        if (path == "-") {
-            return s_.readStandardInput();
-        }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return std::nullopt;
-        }
-        return file.readAll();
-    }
 
     const Streams& s_;
 };
 
+std::variant<QByteArray, InputError> Cli::ReadInput(const QString& path) const {
+    const bool standardInput = path == "-";
+    const InputRead read = standardInput ? s_.readStandardInput() : ReadFileAtMost(path);
+    switch (read.Result) {
+        case InputRead::Outcome::Unreadable:
+            return InputError{kExitNoInput,
+                              QString("cannot read %1: %2")
+                                  .arg(standardInput ? "standard input" : path, read.Reason)};
+        case InputRead::Outcome::TooLarge:
+            return InputError{kExitRefused, QString("input: larger than %1 MB, the most a "
+                                                    "chart document may hold")
+                                                .arg(kInputLimit >> 20)};
+        case InputRead::Outcome::Read:
+            break;
+    }
+    if (read.Bytes.trimmed().isEmpty()) {
+        return InputError{kExitRefused, "input is empty"};
+    }
+    return read.Bytes;
+}
+
 int Cli::Run(const QStringList& arguments) {
+    try {
+        return Reading(arguments);
+    } catch (const OutputFailure& failure) {
+        Tell("kotachakra-cli: " + OutputFailureMessage(failure));
+        return kExitIoError;
+    }
+}
+
+int Cli::Reading(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Kota Chakra reading for a person's birth details and a day.\n\n"
@@ -100,8 +134,8 @@ int Cli::Run(const QStringList& arguments) {
         "the given moment (CSV, or JSON lines with --format json); with --events as well, every "
         "change of a body's standing to the minute.\n\n"
         "Exit status: 0 reading printed, 2 input refused (the reason on standard error), "
-        "64 usage error, 66 input file unreadable, 74 output could not be written, 130 stopped "
-        "by Ctrl-C.");
+        "64 usage error, 66 input unreadable (file or standard input), 74 output could not be "
+        "written, 130 stopped by Ctrl-C.");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(
@@ -120,12 +154,14 @@ int Cli::Run(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         return UsageError(parser.errorText());
     }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), s_.out);
+    // --help-all is the help option's third name; the command line has no
+    // options beyond its own to add to it.
+    if (parser.isSet(help) || parser.isSet("help-all")) {
+        Write(parser.helpText().toUtf8());
         return kExitOk;
     }
     if (parser.isSet(version)) {
-        std::fprintf(s_.out, "kotachakra-cli %s\n", kVersion);
+        Write(QByteArray("kotachakra-cli ") + kVersion + "\n");
         return kExitOk;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -153,13 +189,11 @@ int Cli::Run(const QStringList& arguments) {
         if (HasPageOptions(parser)) {
             return UsageError("--input cannot be combined with the options of the details");
         }
-        const std::optional<QByteArray> document = ReadInput(parser.value("input"));
-        if (!document) {
-            std::fprintf(s_.err, "kotachakra-cli: cannot read %s\n",
-                         qPrintable(parser.value("input")));
-            return kExitNoInput;
+        const auto document = ReadInput(parser.value("input"));
+        if (const auto* error = std::get_if<InputError>(&document)) {
+            return Failed(*error);
         }
-        input = PagesFromDocument(*document);
+        input = PagesFromDocument(std::get<QByteArray>(document));
     } else {
         input = PagesFromOptions(parser);
     }

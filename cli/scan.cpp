@@ -6,6 +6,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/interruption.h"
+#include "cli/output_channel.h"
 #include "cli/progress_bar.h"
 #include "cli/text_buffer.h"
 #include "cli/vector_state.h"
@@ -297,10 +298,13 @@ bool RunScan(const ChartInput& birth, const ChartInput& day, const LocalClock& c
     if (request.Format == ScanFormat::Csv) {
         TextBuffer header;
         WriteCsvHeader(header);
-        std::fwrite(header.Text().data(), 1, header.Size(), out);
+        WriteOut(out, header.Text());
     }
     long long done = 0;
-    return RunOrderedChunks(
+    // A failed write stops the chunks cleanly (the threads finish and are
+    // joined) before the failure goes on to the caller.
+    std::optional<OutputFailure> failure;
+    const bool completed = RunOrderedChunks(
         chunks, request.Jobs,
         [&](std::int64_t chunk) {
             ClearUpperVectorState();
@@ -314,11 +318,27 @@ bool RunScan(const ChartInput& birth, const ChartInput& day, const LocalClock& c
             return ChunkText(numbers, moments, rows, request, first, count);
         },
         [&](std::int64_t chunk, std::string&& text) {
-            std::fwrite(text.data(), 1, text.size(), out);
+            // Each chunk's rows go out as soon as it is done, so a reader on
+            // a pipe sees them within a chunk's time; a chunk without rows
+            // still notices a reader that has gone.
+            try {
+                if (text.empty()) {
+                    ThrowIfOutputGone(out);
+                } else {
+                    WriteOut(out, text);
+                }
+            } catch (const OutputFailure& f) {
+                failure = f;
+                return false;
+            }
             done = std::min<long long>(rows.total, (chunk + 1) * kRowsPerChunk);
             bar.Update(done);
             return !InterruptionGuard::Interrupted();
         });
+    if (failure) {
+        throw *failure;
+    }
+    return completed;
 }
 
 }  // namespace zkc::cli

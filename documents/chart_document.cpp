@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "documents/strict_json.h"
 #include "input/page_lists.h"
 #include "places/atlas.h"
 #include "places/coordinates.h"
@@ -268,6 +269,9 @@ QByteArray ChartDocument(const Pages& pages) {
 }
 
 std::variant<Pages, DocumentError> PagesFromJson(const QByteArray& document) {
+    if (const auto fault = FindStringFault(document)) {
+        return Refused(QString("input: not a JSON document (%1)").arg(*fault));
+    }
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(document, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

@@ -24,8 +24,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const char* format : {"text", "json"}) {
-        const zkc::cli::Streams streams{DevNull(), DevNull(),
-                                        [&input] { return std::optional<QByteArray>(input); }};
+        const zkc::cli::Streams streams{DevNull(), DevNull(), [&input] {
+                                            return zkc::cli::InputRead{{}, input, {}};
+                                        }};
         const int status =
             zkc::cli::RunCli({"kotachakra-cli", "--input", "-", "--format", format}, streams);
         if (status != 0 && status != 2) {

@@ -52,6 +52,82 @@ std::optional<CheckFailure> CheckBlanks(const PageFields& page) {
     return std::nullopt;
 }
 
+enum class TextFault { None, Control, TooLong };
+
+bool IsControl(char32_t c) {
+    const bool c0 = c < 0x20 || c == 0x7F;
+    const bool c1 = c >= 0x80 && c <= 0x9F;
+    const bool embeddingOrOverride = c >= 0x202A && c <= 0x202E;
+    const bool isolate = c >= 0x2066 && c <= 0x2069;
+    return c0 || c1 || embeddingOrOverride || isolate;
+}
+
+// Decodes UTF-8; bytes that are no UTF-8 count as control characters, since
+// nothing can tell what a terminal would make of them.
+TextFault FindTextFault(std::string_view text) {
+    std::size_t units = 0;  // UTF-16 code units, as a text box counts
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        int extra = -1;  // continuation bytes after the lead byte
+        if (lead < 0x80) {
+            extra = 0;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+        }
+        if (extra < 0 || text.size() - i <= static_cast<std::size_t>(extra)) {
+            return TextFault::Control;
+        }
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) {
+                return TextFault::Control;
+            }
+            c = (c << 6) | (next & 0x3F);
+        }
+        const bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
+        if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF || IsControl(c)) {
+            return TextFault::Control;
+        }
+        units += c >= 0x10000 ? 2 : 1;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return units > kMaxTextLength ? TextFault::TooLong : TextFault::None;
+}
+
+std::optional<CheckFailure> CheckTexts(const PageFields& page) {
+    using namespace messages;
+    const struct {
+        bool present;
+        const std::string& text;
+        std::string_view control;
+        std::string_view tooLong;
+        PageField field;
+    } texts[] = {{page.HasName, page.Name, kNameControl, kNameTooLong, PageField::Name},
+                 {true, page.City, kCityControl, kCityTooLong, PageField::City},
+                 {true, page.State, kStateControl, kStateTooLong, PageField::State},
+                 {true, page.Country, kCountryControl, kCountryTooLong, PageField::Country}};
+    for (const auto& t : texts) {
+        if (!t.present) {
+            continue;
+        }
+        switch (FindTextFault(t.text)) {
+            case TextFault::Control:
+                return CheckFailure{t.control, MessageIcon::Stop, t.field};
+            case TextFault::TooLong:
+                return CheckFailure{t.tooLong, MessageIcon::Stop, t.field};
+            case TextFault::None:
+                break;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<CheckFailure> CheckNumbers(const PageFields& page) {
     const struct {
         const std::string& text;
@@ -151,6 +227,9 @@ std::optional<long> WholeNumber(std::string_view text) {
 
 std::optional<CheckFailure> CheckPage(const PageFields& page) {
     if (auto failure = CheckBlanks(page)) {
+        return failure;
+    }
+    if (auto failure = CheckTexts(page)) {
         return failure;
     }
     if (auto failure = CheckNumbers(page)) {

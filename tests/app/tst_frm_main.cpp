@@ -135,10 +135,11 @@ class TestFrmMain : public QObject {
         QCOMPARE(w.Get<QPushButton>("cmdCalculate")->text(), QString("&Get My Kota Chakra"));
         QCOMPARE(w.Get<QPushButton>("cmdBrowser_0")->text(),
                  QString("Click Here To Find Latitude && Longitude"));
-        // The pages are covered, never hidden or disabled.
+        // The covered pages are hidden as well, but never disabled.
         for (const char* page : {"fraOracleDetails", "fraResult"}) {
-            QVERIFY(w.Get(page)->isVisible() && w.Get(page)->isEnabled());
+            QVERIFY(!w.Get(page)->isVisible() && w.Get(page)->isEnabled());
         }
+        QVERIFY(w.Get("fraDOBDetails")->isVisible());
     }
 
     void tabOrderOfPageOne() {
@@ -322,7 +323,8 @@ class TestFrmMain : public QObject {
         w.Click("cmdCalculate");
         QCOMPARE(w.LastMessage(), QString("Please Enter Degree of Latitude"));
         QCOMPARE(QApplication::focusWidget(), w.Edit("txtLatDOracle"));
-        QCOMPARE(w.Front(), QString("fraDOBDetails"));  // nothing computed, no page change
+        // Nothing computed; the page of the failed check comes to the front.
+        QCOMPARE(w.Front(), QString("fraOracleDetails"));
         // Page 2 has no key filter, so its check refuses what page 1's keys would.
         w.Edit("txtLatDOracle")->setText("28");
         w.Edit("txtZoneHourOracle")->setText("5.5");
@@ -356,10 +358,12 @@ class TestFrmMain : public QObject {
         QTest::keyClick(hour, Qt::Key_Delete);
         QCOMPARE(hour->text(), QString(""));
         QCOMPARE(w.messages.shown.size(), 3);
-        // Enter types a character too.
+        // Enter is no character for the filter: it acts as "&Next", whose
+        // check asks for the name.
         QLineEdit* lat = w.Edit("txtLatD");
         QTest::keyClick(lat, Qt::Key_Return);
         QCOMPARE(w.messages.shown.size(), 4);
+        QCOMPARE(w.LastMessage(), QString("Please Enter Name"));
         // Page 2 takes anything, silently.
         QLineEdit* oracle = w.Edit("txtZoneHourOracle");
         QTest::keyClicks(oracle, "-5.");
@@ -402,7 +406,8 @@ class TestFrmMain : public QObject {
         w.FillPage(false);
         w.frm->mnuCalculate_Click();  // page 2 is still empty
         QCOMPARE(w.LastMessage(), QString("Please Enter Hour and Minute of Time Zone"));
-        QCOMPARE(w.Front(), QString("fraDOBDetails"));
+        QCOMPARE(w.Front(), QString("fraOracleDetails"));
+        QCOMPARE(QApplication::focusWidget(), w.Edit("txtZoneHourOracle"));
         QVERIFY(w.Get<QTextEdit>("RTBResult")->toPlainText().isEmpty());
     }
 

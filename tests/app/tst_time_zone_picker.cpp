@@ -62,7 +62,11 @@ class TestTimeZonePicker : public QObject {
         QCOMPARE(picker.lstTimeZone->item(34)->text(), QString("Indian Time, IST, +5.3"));
         QCOMPARE(picker.lstTimeZone->item(70)->text(), QString("Yukon War Time,YWT,-8.0"));
         QCOMPARE(picker.cmdQuit->text(), QString("&Quit"));
-        QVERIFY(picker.cmdQuit->isDefault());
+        // Not the default: Enter in the list applies its row.
+        QVERIFY(!picker.cmdQuit->isDefault());
+        // The rows are entries, in regular weight; only the button's caption is bold.
+        QVERIFY(!picker.lstTimeZone->font().bold());
+        QVERIFY(picker.cmdQuit->font().bold());
     }
 
     void pageOne() {
@@ -97,12 +101,51 @@ class TestTimeZonePicker : public QObject {
         QCOMPARE(w.Front(), QString("fraOracleDetails"));
     }
 
+    // A keyboard alone chooses a zone: Tab into the list, arrows to a row,
+    // Enter applies it and closes the picker.
+    void keyboardChoice() {
+        Window w;
+        QString focusAtOpening, focusAfterTab, rowChosen;
+        WhenModalOpens([&](QWidget* picker) {
+            auto* list = picker->findChild<QListWidget*>("lstTimeZone");
+            focusAtOpening = picker->focusWidget()->objectName();
+            QTest::keyClick(picker->focusWidget(), Qt::Key_Tab);
+            focusAfterTab = picker->focusWidget()->objectName();
+            list->setCurrentRow(0);
+            for (int i = 0; i < 34; ++i) {
+                QTest::keyClick(list, Qt::Key_Down);
+            }
+            rowChosen = list->currentItem()->text();
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        auto* link = w.Get<app::ClickableLabel>("lblTZHelp");
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Space);  // the link opens the picker from the keyboard
+        QCOMPARE(focusAtOpening, QString("cmdQuit"));
+        QCOMPARE(focusAfterTab, QString("lstTimeZone"));
+        QCOMPARE(rowChosen, QString("Indian Time, IST, +5.3"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(Zones(w), QStringList({"-5", "-30", "", ""}));
+
+        // Enter on the link, a row, then Escape: nothing changes.
+        WhenModalOpens([](QWidget* picker) {
+            auto* list = picker->findChild<QListWidget*>("lstTimeZone");
+            list->setFocus();
+            list->setCurrentRow(3);
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(Zones(w), QStringList({"-5", "-30", "", ""}));
+    }
+
     void quitLeavesBothPages_data() {
         QTest::addColumn<int>("how");
         QTest::newRow("Quit") << 0;
         QTest::newRow("Escape") << 1;
-        QTest::newRow("Enter") << 2;
-        QTest::newRow("Enter on a selected row") << 3;
+        QTest::newRow("Enter on Quit") << 2;
+        QTest::newRow("Enter in the list without a row") << 3;
     }
     void quitLeavesBothPages() {
         QFETCH(int, how);
@@ -119,11 +162,10 @@ class TestTimeZonePicker : public QObject {
                     QTest::keyClick(picker, Qt::Key_Escape);
                     break;
                 case 2:
-                    QTest::keyClick(picker, Qt::Key_Return);
+                    QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
                     break;
                 default:
-                    list->setFocus();
-                    list->setCurrentRow(5);
+                    list->setCurrentRow(-1);
                     QTest::keyClick(list, Qt::Key_Return);
                     break;
             }

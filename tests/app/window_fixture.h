@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
@@ -220,6 +221,12 @@ inline void WhenModalOpens(std::function<void(QWidget*)> f) {
             qFatal("no modal dialog opened");
         }
         f(modal);
+        // A dialog the step left open would keep the test waiting for ever:
+        // that is a failure, told at once.
+        if (QApplication::activeModalWidget() == modal) {
+            qFatal("the dialog %s stayed open after the test's step",
+                   qPrintable(modal->objectName()));
+        }
     });
 }
 

@@ -1,9 +1,14 @@
 // kotachakra-cli end to end: complete readings against golden files checked
 // by hand, both input styles, the JSON output, and every refusal.
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "version/version.h"
@@ -25,6 +30,21 @@ Run Cli(const QStringList& args, const QByteArray& input = {}) {
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// A run with the process set up by `prepare` (files for the standard
+// streams, the environment, descriptors to close).
+Run CliWith(const QStringList& args, const std::function<void(QProcess&)>& prepare) {
+    QProcess p;
+    prepare(p);
+    p.start(KOTACHAKRA_CLI, args);
+    if (!p.waitForStarted() || !p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
 }
@@ -342,11 +362,233 @@ class TestKotachakraCli : public QObject {
         QVERIFY(r.out.isEmpty());
     }
 
+    // Input is read up to a limit: what never ends is refused at once.
+    void inputLimit_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("/dev/zero") << "/dev/zero";
+        QTest::newRow("/dev/urandom") << "/dev/urandom";
+    }
+    void inputLimit() {
+        QFETCH(QString, file);
+        const Run endless = CliWith({"--input", file}, [](QProcess&) {});
+        QCOMPARE(endless.exitCode, 2);
+        QVERIFY2(endless.err.contains("input: larger than 1 MB"), endless.err.constData());
+        QVERIFY(endless.out.isEmpty());
+    }
+    void inputLimitBoundary() {
+        // The worked values padded with blanks to exactly 1 MB are read; one
+        // byte more is refused.
+        QByteArray document = ReadFile(Golden("worked-values.json"));
+        document += QByteArray((1 << 20) - document.size(), ' ');
+        QCOMPARE(Cli({"--input", "-"}, document).exitCode, 0);
+        const Run over = Cli({"--input", "-"}, document + " ");
+        QCOMPARE(over.exitCode, 2);
+        QVERIFY2(over.err.contains("larger than 1 MB"), over.err.constData());
+    }
+    void endlessStandardInputIsNotReadToItsEnd() {
+        QProcess p;
+        p.start(KOTACHAKRA_CLI, {"--input", "-"});
+        QVERIFY(p.waitForStarted());
+        const QByteArray block(1 << 16, '{');
+        // Standard input stays open: the program must give up by itself.
+        for (int i = 0; i < 64 && p.state() == QProcess::Running; ++i) {
+            p.write(block);
+            p.waitForBytesWritten(1000);
+        }
+        QVERIFY2(p.state() == QProcess::NotRunning || p.waitForFinished(20000),
+                 "kotachakra-cli kept reading an endless input");
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardError().contains("larger than 1 MB"));
+    }
+
+    void unreadableInput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("closeStandardInput");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing file")
+            << QStringList{"--input", "/nonexistent/reading.json"} << false << 66
+            << "cannot read /nonexistent/reading.json: No such file";
+        QTest::newRow("directory")
+            << QStringList{"--input", GOLDEN_DIR} << false << 66 << "Is a directory";
+        QTest::newRow("standard input closed")
+            << QStringList{"--input", "-"} << true << 66 << "cannot read standard input";
+        QTest::newRow("empty standard input")
+            << QStringList{"--input", "-"} << false << 2 << "input is empty";
+    }
+    void unreadableInput() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, closeStandardInput);
+        const Run r = CliWith(args, [closeStandardInput](QProcess& p) {
+            p.setStandardInputFile(QProcess::nullDevice());
+            if (closeStandardInput) {
+                p.setChildProcessModifier([] { ::close(STDIN_FILENO); });
+            }
+        });
+        QTEST(r.exitCode, "exitCode");
+        QFETCH(QString, message);
+        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        QCOMPARE(r.err.count('\n'), 1);  // one message, none of Qt's own
+    }
+    void unreadableForLackOfPermission() {
+        if (::geteuid() == 0) {
+            QSKIP("the superuser reads every file");
+        }
+        QTemporaryDir dir;
+        QFile file(dir.filePath("reading.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ReadFile(Golden("worked-values.json")));
+        file.close();
+        QVERIFY(file.setPermissions({}));
+        const Run r = Cli({"--input", file.fileName()});
+        QCOMPARE(r.exitCode, 66);
+        QVERIFY2(r.err.contains("Permission denied"), r.err.constData());
+    }
+
+    // The first failed write ends the program with status 74 and one message.
+    void failedOutput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("reading") << QStringList{"--input", Golden("worked-values.json")};
+        QTest::newRow("JSON reading")
+            << QStringList{"--input", Golden("worked-values.json"), "--format", "json"};
+        QTest::newRow("scan") << QStringList{"--input",      Golden("worked-values.json"),
+                                             "--scan-until", "2050-12-31",
+                                             "--scan-step",  "1h"};
+        QTest::newRow("help") << QStringList{"--help"};
+    }
+    void failedOutput() {
+        QFETCH(QStringList, args);
+        const Run r = CliWith(args, [](QProcess& p) { p.setStandardOutputFile("/dev/full"); });
+        QCOMPARE(r.exitCode, 74);
+        QCOMPARE(QString::fromUtf8(r.err),
+                 QString("kotachakra-cli: cannot write output: No space left on device\n"));
+    }
+    // A closed standard output is never taken by a file the program opens:
+    // the reading fails to be written, it does not land in the input file.
+    void closedStandardOutput() {
+        QTemporaryDir dir;
+        const QString input = dir.filePath("reading.json");
+        QVERIFY(QFile::copy(Golden("worked-values.json"), input));
+        const QByteArray before = ReadFile(input);
+        const Run r = CliWith({"--input", input}, [](QProcess& p) {
+            p.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        });
+        QCOMPARE(r.exitCode, 74);
+        QVERIFY2(r.err.contains("cannot write output: Bad file descriptor"), r.err.constData());
+        QCOMPARE(ReadFile(input), before);
+    }
+
+    // Rows of a sparse scan reach a pipe as they are computed, not a block
+    // later; once the reader is gone the scan stops at once.
+    void scanRowsReachAPipeAndStopWithTheReader() {
+        // A pipe of the test's own, so that its reading end can be closed.
+        int pipeEnds[2];
+        QCOMPARE(::pipe2(pipeEnds, O_CLOEXEC), 0);
+        QProcess p;
+        p.setChildProcessModifier([w = pipeEnds[1]] { ::dup2(w, STDOUT_FILENO); });
+        p.start(KOTACHAKRA_CLI, {"--input", Golden("worked-values.json"), "--scan-until",
+                                 "2050-12-31", "--scan-step", "1m", "--changes-only"});
+        ::close(pipeEnds[1]);
+        QVERIFY(p.waitForStarted());
+        QByteArray first;
+        while (first.count('\n') < 3) {
+            pollfd ready{pipeEnds[0], POLLIN, 0};
+            char block[1 << 17];
+            if (::poll(&ready, 1, 20000) != 1) {
+                break;
+            }
+            const ssize_t n = ::read(pipeEnds[0], block, sizeof block);
+            if (n <= 0) {
+                break;
+            }
+            first.append(block, n);
+        }
+        QVERIFY2(first.count('\n') >= 3, "no rows reached the pipe");
+        QCOMPARE(p.state(), QProcess::Running);  // 170 years of minutes are far from done
+        // A block-buffered writer would hand over 64 KiB at once.
+        QVERIFY2(first.size() < (1 << 16),
+                 qPrintable(QString("first delivery %1 bytes").arg(first.size())));
+        QVERIFY(first.startsWith("date,time,Sun place,"));
+        ::close(pipeEnds[0]);
+        const bool ended = p.waitForFinished(20000);
+        if (!ended) {
+            p.kill();
+            p.waitForFinished();
+        }
+        QVERIFY2(ended, "the scan went on without a reader");
+        QCOMPARE(p.exitCode(), 74);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+                 QString("kotachakra-cli: cannot write output: Broken pipe\n"));
+    }
+
+    // Free texts with control characters, direction overrides or more than a
+    // text box holds are refused naming the field, from either input style;
+    // the message never carries the raw characters to a terminal.
+    void hostileTexts_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("message");
+        const QStringList stdinJson = {"--input", "-"};
+        const QStringList options = WorkedValueOptions();
+        QTest::newRow("escape sequence in a city option")
+            << Replaced(options, "--birth-city", "Lon\x1b[2Jdon") << QByteArray()
+            << "birth: Please Enter City Without Control Characters";
+        QTest::newRow("override in the name option")
+            << Replaced(options, "--name", QString::fromUtf8("Ravi \u202eramuK")) << QByteArray()
+            << "birth: Please Enter Name Without Control Characters";
+        QTest::newRow("escaped control in JSON")
+            << stdinJson << WithField("day", "State", "Del\u0007hi")
+            << "day: Please Enter State Without Control Characters";
+        QTest::newRow("isolate in JSON")
+            << stdinJson << WithField("day", "Country", QString::fromUtf8("\u2066x"))
+            << "day: Please Enter Country Without Control Characters";
+        QTest::newRow("81 characters")
+            << stdinJson << WithField("birth", "Country", QString(81, 'x'))
+            << "birth: Please Enter Country Of At Most 80 Characters";
+        QTest::newRow("raw control character in a JSON string")
+            << stdinJson << QByteArray("{\"birth\": {\"Name\": \"A\tB\"}}")
+            << "raw control character in a string";
+        QTest::newRow("invalid escape")
+            << stdinJson << QByteArray("{\"birth\": {\"Name\": \"A\\qB\"}}")
+            << "invalid escape in a string";
+        QTest::newRow("short unicode escape")
+            << stdinJson << QByteArray("{\"birth\": {\"Name\": \"A\\u00zB\"}}")
+            << "invalid \\u escape in a string";
+    }
+    void hostileTexts() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, message);
+        const Run r = Cli(args, input);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+    }
+    void messagesEscapeWhatTheUserTyped() {
+        const Run r = Cli({"--input", "-", "stray\x1b]0;title\x07"});
+        QCOMPARE(r.exitCode, 64);
+        QVERIFY2(!r.err.contains('\x1b') && !r.err.contains('\x07'), r.err.constData());
+        QVERIFY2(r.err.contains("stray\\u001b]0;title\\u0007"), r.err.constData());
+    }
+    void allValidEscapesAreRead() {
+        QByteArray document = ReadFile(Golden("worked-values.json"));
+        document.replace("\"London\"", "\"Lon\\/d\\u006Fn\\\\ \\\"x\\\"\"");
+        const Run r = Cli({"--input", "-"}, document);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains("City: \nLon/don\\ \"x\"\n"), r.out.constData());
+    }
+
     void helpAndVersion() {
         const Run help = Cli({"--help"});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains("--birth-date <YYYY-MM-DD>"));
         QVERIFY(help.out.contains("--day-lon <D:MM{E|W}>"));
+        QVERIFY(help.out.contains("74 output could not be written"));
+        QVERIFY(help.out.contains("--help-all"));
+        const Run all = Cli({"--help-all"});
+        QCOMPARE(all.exitCode, 0);
+        QCOMPARE(all.out, help.out);
+        QVERIFY(all.err.isEmpty());
         const Run version = Cli({"--version"});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, QByteArray("kotachakra-cli ") + zkc::kVersion + "\n");

@@ -189,6 +189,72 @@ class TestPageInput : public QObject {
         QVERIFY2(!failure, failure ? qPrintable(Q(failure->Message)) : "");
     }
 
+    // Free texts carry no control characters or direction overrides and fit
+    // a text box; each refusal names its field and puts the focus there.
+    void freeTexts_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<PageField>("focus");
+        const auto row = [](const char* name, const char* field, const QByteArray& text,
+                            std::string_view message, PageField focus) {
+            QTest::newRow(name) << field << text << Q(message) << focus;
+        };
+        using enum PageField;
+        row("escape in the name", "Name", "Asha\x1b]0;owned\x07", msg::kNameControl, Name);
+        row("tab inside the city", "City", "New\tDelhi", msg::kCityControl, City);
+        row("line feed in the state", "State", "Delhi\nX", msg::kStateControl, State);
+        row("delete in the country", "Country", "Ind\x7fia", msg::kCountryControl, Country);
+        row("NUL in the country", "Country", QByteArray("In\0dia", 6), msg::kCountryControl,
+            Country);
+        row("C1 control sequence introducer", "City", "Pune\xc2\x9b", msg::kCityControl, City);
+        row("right-to-left override", "Name", "Asha \xe2\x80\xae", msg::kNameControl, Name);
+        row("left-to-right embedding", "City", "\xe2\x80\xaaPune", msg::kCityControl, City);
+        row("first isolate", "State", "\xe2\x81\xa6x", msg::kStateControl, State);
+        row("pop directional isolate", "Country", "x\xe2\x81\xa9", msg::kCountryControl, Country);
+        row("bytes that are no UTF-8", "City", "Pune\xff", msg::kCityControl, City);
+        row("cut UTF-8 sequence", "Name", "Asha\xe2\x80", msg::kNameControl, Name);
+        row("81 letters", "Name", QByteArray(81, 'a'), msg::kNameTooLong, Name);
+        row("41 characters beyond U+FFFF", "State", QByteArray("\xf0\x9f\x8c\x99").repeated(41),
+            msg::kStateTooLong, State);
+        row("controls before length", "Country", QByteArray(90, 'a') + "\x01", msg::kCountryControl,
+            Country);
+        row("admitted: 80 letters", "City", QByteArray(80, 'a'), {}, None);
+        row("admitted: 80 non-Latin letters", "City", QByteArray("\xe0\xa4\x85").repeated(80), {},
+            None);
+        row("admitted: 40 characters beyond U+FFFF", "State",
+            QByteArray("\xf0\x9f\x8c\x99").repeated(40), {}, None);
+        row("admitted: right-to-left script and a mark", "City",
+            "\xd7\xaa\xd7\x9c \xd7\x90\xd7\x91\xd7\x99\xd7\x91\xe2\x80\x8f", {}, None);
+    }
+    void freeTexts() {
+        QFETCH(QString, field);
+        QFETCH(QByteArray, text);
+        PageFields page = FilledBirthPage();
+        std::string& target = field == "Name"    ? page.Name
+                              : field == "City"  ? page.City
+                              : field == "State" ? page.State
+                                                 : page.Country;
+        target = text.toStdString();
+        const auto failure = CheckPage(page);
+        QFETCH(QString, message);
+        QCOMPARE(failure ? Q(failure->Message) : QString(), message);
+        QTEST(failure ? failure->Focus : PageField::None, "focus");
+    }
+
+    // A blank name is reported before any other fault of the texts.
+    void blankNameBeforeTexts() {
+        PageFields page = FilledBirthPage();
+        page.Name = " ";
+        page.City = "x\x1b";
+        QCOMPARE(Q(CheckPage(page)->Message), Q(msg::kEnterName));
+        page.Name = "Asha";
+        page.LatMinutes = "";  // blanks come first
+        QCOMPARE(Q(CheckPage(page)->Message), Q(msg::kEnterLatMinutes));
+        page.LatMinutes = "x";  // texts come before numbers
+        QCOMPARE(Q(CheckPage(page)->Message), Q(msg::kCityControl));
+    }
+
     void readPage() {
         PageFields page = FilledBirthPage();
         page.Name = "  Asha Rao ";

@@ -1,7 +1,8 @@
 // frmMain: the program's one working window. Three pages lie at one place:
-// the birth details, the details of the day, and the result. Which one the
-// user sees is decided only by bringing a frame to the front; no page is
-// ever hidden or disabled, so every control keeps its contents.
+// the birth details, the details of the day, and the result. The page in
+// front is the only one shown: the pages it covers are hidden as well, so
+// that neither the keyboard nor a screen reader reaches a page nobody sees.
+// No page is ever destroyed, so every control keeps its contents.
 #pragma once
 
 #include <QMainWindow>
@@ -17,10 +18,12 @@ class QFrame;
 class QMenu;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace zkc::app {
 
 class ClickableLabel;
+class EnterKey;
 class InputPage;
 class MessageBoxes;
 class ResultPage;
@@ -101,6 +104,10 @@ class FrmMain : public QMainWindow {
     // The page in front: fraDOBDetails, fraOracleDetails or fraResult.
     QWidget* FrontPage() const;
 
+    // The first control of a page, where the focus goes when it comes to
+    // the front.
+    QWidget* FirstField(QWidget* page) const;
+
     const ChartCalculation& Charts() const { return charts_; }
 
     // True while the zone picker is to fill page 2.
@@ -114,7 +121,9 @@ class FrmMain : public QMainWindow {
     void BuildMenus();
     void BuildClientArea();
     void Arrange();
+    void PlaceOnScreen();
     void ConnectSignals();
+    void ShowPage(QWidget* page);
     bool Validate(InputPage& page);
     bool AcceptDigitKey(const QKeyEvent& key);
     void FindLatLongOnline(int index);
@@ -126,8 +135,6 @@ class FrmMain : public QMainWindow {
     // Checks both pages (birth first), computes both charts and writes the
     // reading; false when a check or the zone refused, with its message.
     bool ComputeReading();
-    // Page 1 in front, its contents as they are; the focus stays put.
-    void ShowBirthPage();
     // True when nothing unsaved would be lost: saved, discarded or clean.
     bool MayDiscardChanges();
     void RememberPages();
@@ -140,6 +147,7 @@ class FrmMain : public QMainWindow {
     Services services_;
     ChartCalculation charts_;
 
+    QScrollArea* scroll_ = nullptr;  // the client area scrolls on a screen too small for it
     QWidget* client_ = nullptr;
     ClickableLabel* lblBanner_ = nullptr;
     QLabel* introduction_ = nullptr;
@@ -147,6 +155,8 @@ class FrmMain : public QMainWindow {
     InputPage* fraDOBDetails_ = nullptr;
     InputPage* fraOracleDetails_ = nullptr;
     ResultPage* fraResult_ = nullptr;
+    EnterKey* enterOnBirth_ = nullptr;
+    EnterKey* enterOnDay_ = nullptr;
     QFrame* fraFullBrand_ = nullptr;
     ClickableLabel* lblFullBrand_ = nullptr;
     ClickableLabel* lblCobrand_ = nullptr;

@@ -1,6 +1,7 @@
-// frmTimeZone: the modal time zone picker. A double-click on a row writes
-// that zone's hours and minutes into the zone fields of the page whose
-// "TZ Help" was clicked, and closes the picker.
+// frmTimeZone: the modal time zone picker. A double-click on a row, or
+// Enter on it, writes that zone's hours and minutes into the zone fields of
+// the page whose "TZ Help" was clicked, and closes the picker; Escape and
+// "&Quit" close it without changing anything.
 #pragma once
 
 #include <QDialog>
@@ -29,6 +30,9 @@ class FrmTimeZone : public QDialog {
 
     QListWidget* lstTimeZone = nullptr;
     QPushButton* cmdQuit = nullptr;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Form_Load();

@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include "kota/kota_ring.h"
+
 class QPushButton;
 
 namespace zkc::app {
@@ -20,6 +22,10 @@ class ResultPage : public QFrame {
     // Places the diagram, the report and the button for the window's scale.
     void Arrange(const TwipsScale& scale);
 
+    // Names each place of the diagram for screen readers by its number and
+    // the nakshatra the reading puts there ("Place 1, Abhijit").
+    void NamePlaces(const KotaRing& ring);
+
     ReportTextBox* RTBResult = nullptr;
     QPushButton* cmdBack = nullptr;
 
@@ -34,6 +40,7 @@ class ResultPage : public QFrame {
     QWidget* backdrop_ = nullptr;
     QList<QFrame*> squares_;             // picTables 1 … 3
     QList<QList<QWidget*>> spotLabels_;  // per square (outer first), in spot order
+    QList<QWidget*> placeLabels_;        // by place, 1 … 28 at 0 … 27
 };
 
 }  // namespace zkc::app

@@ -2,19 +2,19 @@
 // messages and an exit status out.
 #pragma once
 
-#include <QByteArray>
 #include <QStringList>
 #include <cstdio>
 #include <functional>
-#include <optional>
+
+#include "cli/input_reading.h"
 
 namespace zkc::cli {
 
 struct Streams {
     std::FILE* out;
     std::FILE* err;
-    // The whole of standard input, or nothing when it cannot be read.
-    std::function<std::optional<QByteArray>()> readStandardInput;
+    // Standard input, read as ReadAtMost reads it.
+    std::function<InputRead()> readStandardInput;
     // Where a scan shows its progress bar (a terminal), or null for none.
     std::FILE* progress = nullptr;
 };

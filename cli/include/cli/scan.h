@@ -46,8 +46,9 @@ std::variant<ScanRequest, InputError> ScanFromOptions(const QCommandLineParser& 
                                                       const ChartInput& day, bool json);
 
 // Writes the scan; progress goes to `progress` when it is not null. Returns
-// false when Ctrl-C stopped it (after a whole row). The first form reads the
-// day's clock from its zone fields.
+// false when Ctrl-C stopped it (after a whole row); throws OutputFailure at
+// the first write that fails, or once the reader of `out` has gone. The
+// first form reads the day's clock from its zone fields.
 bool RunScan(const ChartInput& birth, const ChartInput& day, const ScanRequest& request,
              std::FILE* out, std::FILE* progress);
 bool RunScan(const ChartInput& birth, const ChartInput& day, const LocalClock& clock,

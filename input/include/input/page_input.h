@@ -3,6 +3,7 @@
 // line check their inputs here, in the same order and with the same messages.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@
 
 namespace zkc {
 
-// The numeric text fields of a page, for focus after a failed check.
+// The text fields of a page, for focus after a failed check.
 enum class PageField {
     None,
     Name,
@@ -21,8 +22,15 @@ enum class PageField {
     LonDegrees,
     LonMinutes,
     LatDegrees,
-    LatMinutes
+    LatMinutes,
+    City,
+    State,
+    Country
 };
+
+// The most a page's free text box (name, city, state, country) holds, in
+// UTF-16 code units as the window's boxes count them.
+inline constexpr std::size_t kMaxTextLength = 80;
 
 enum class MessageIcon { Stop, Information };
 
@@ -51,6 +59,18 @@ inline constexpr std::string_view kCorrectLatMinutes = "Please Enter Correct Min
 // The two date texts differ by the blank before "!".
 inline constexpr std::string_view kFebruaryDate = "Please Enter Correct Date Or Month!";
 inline constexpr std::string_view kThirtyDayDate = "Please Enter Correct Date Or Month !";
+// Free texts: no control characters (C0, DEL, C1) and no bidirectional
+// embeddings, overrides or isolates, which could reorder or hide what the
+// report and a terminal show; and no more than a text box holds.
+inline constexpr std::string_view kNameControl = "Please Enter Name Without Control Characters";
+inline constexpr std::string_view kCityControl = "Please Enter City Without Control Characters";
+inline constexpr std::string_view kStateControl = "Please Enter State Without Control Characters";
+inline constexpr std::string_view kCountryControl =
+    "Please Enter Country Without Control Characters";
+inline constexpr std::string_view kNameTooLong = "Please Enter Name Of At Most 80 Characters";
+inline constexpr std::string_view kCityTooLong = "Please Enter City Of At Most 80 Characters";
+inline constexpr std::string_view kStateTooLong = "Please Enter State Of At Most 80 Characters";
+inline constexpr std::string_view kCountryTooLong = "Please Enter Country Of At Most 80 Characters";
 }  // namespace messages
 
 // One input page as the window holds it. The lists always hold a selection:
@@ -109,10 +129,10 @@ std::optional<long> WholeNumber(std::string_view text);
 
 // The page's checks in order; the first that fails is returned. Blank fields
 // (name on the birth page, both zone fields, each degree and minute field),
-// then whole numbers, then ranges (zone up to 14 h 59 min, longitude up to
-// 180°00′, latitude up to 89°59′, minutes up to 59), then the day: 29 to 31
-// February outside years divisible by four, 30 and 31 February in them, and
-// the 31st of April, June, September and November.
+// then the free texts (control characters, length), then whole numbers, then ranges (zone up to 14
+// h 59 min, longitude up to 180°00′, latitude up to 89°59′, minutes up to 59), then the day: 29 to
+// 31 February outside years divisible by four, 30 and 31 February in them, and the 31st of April,
+// June, September and November.
 std::optional<CheckFailure> CheckPage(const PageFields& page);
 
 // The chart input of a page that CheckPage admitted: trimmed texts, zone

@@ -1,0 +1,64 @@
+// Pictures of the window as a person sees it, for looking at by eye:
+//   shoot_window OUT.png [--dark] [--page 1|2|result]
+// fills both pages, calculates, shows the page asked for and saves the
+// window (frame excluded) as PNG. Run it on a real display or under
+// xvfb-run; QT_SCALE_FACTOR=2 gives the window at twice the scale.
+#include <QStyleFactory>
+
+#include "window_fixture.h"
+
+namespace {
+
+QPalette DarkDesktop() {
+    QPalette p;
+    const QColor window(0x2A, 0x2E, 0x32), base(0x1B, 0x1E, 0x20), text(0xFC, 0xFC, 0xFC);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Window, window);
+        p.setColor(group, QPalette::WindowText, text);
+        p.setColor(group, QPalette::Base, base);
+        p.setColor(group, QPalette::AlternateBase, window);
+        p.setColor(group, QPalette::Text, text);
+        p.setColor(group, QPalette::Button, QColor(0x31, 0x36, 0x3B));
+        p.setColor(group, QPalette::ButtonText, text);
+        p.setColor(group, QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
+        p.setColor(group, QPalette::HighlightedText, text);
+    }
+    return p;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: shoot_window OUT.png [--dark] [--page 1|2|result]\n");
+        return 64;
+    }
+    if (args.contains("--dark")) {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setPalette(DarkDesktop());
+    }
+    const qsizetype pageAt = args.indexOf("--page");
+    const QString page = pageAt > 0 && pageAt + 1 < args.size() ? args[pageAt + 1] : "result";
+
+    zkc::test::Window w;
+    w.FillPage(false);
+    w.FillPage(true);
+    w.SetDate(false, 1990, 1, 26);
+    w.Combo("cboHH")->setCurrentIndex(16);
+    w.Combo("cboMM")->setCurrentIndex(5);
+    if (page != "1") {
+        w.Click("cmdNext");
+    }
+    if (page == "result") {
+        w.Click("cmdCalculate");
+    }
+    QTest::qWait(300);
+    const QImage shot = w.frm->grab().toImage();
+    std::printf("window %dx%d at %d,%d on a screen of %dx%d (device pixel ratio %.1f)\n",
+                w.frm->width(), w.frm->height(), w.frm->x(), w.frm->y(),
+                w.frm->screen()->availableGeometry().width(),
+                w.frm->screen()->availableGeometry().height(), w.frm->devicePixelRatioF());
+    return shot.save(args[1]) ? 0 : 1;
+}
