@@ -24,8 +24,8 @@ QSettings Store() {
 }  // namespace
 
 std::optional<QString> QtFileDialogs::ChartToOpen(QWidget* parent, const QString& folder) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent, "Open Chart", folder, ChartFilter() + ";;All files (*)");
+    const QString path = QFileDialog::getOpenFileName(parent, "Open Chart", folder,
+                                                      ChartFilter() + ";;All files (*)");
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 

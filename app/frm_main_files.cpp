@@ -42,7 +42,8 @@ void FrmMain::BuildFileMenu(QMenu* file) {
     mnuRecent_ = file->addMenu("Open &Recent");
     mnuRecent_->setObjectName("mnuRecent");
     mnuSave_ = item("&Save", "mnuSave", QKeySequence::Save);
-    mnuSaveAs_ = item("Save &As\u2026", "mnuSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuSaveAs_ =
+        item("Save &As\u2026", "mnuSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     mnuExport_ = item("&Export\u2026", "mnuExport");
     mnuPrint_ = item("&Print\u2026", "mnuPrint", QKeySequence::Print);
@@ -57,8 +58,7 @@ void FrmMain::BuildFileMenu(QMenu* file) {
 void FrmMain::SetCurrentFile(const QString& path) {
     currentFile_ = path;
     const QString caption = QString::fromUtf8(kProductTitle);
-    setWindowTitle(path.isEmpty() ? "[*]" + caption
-                                  : FileName(path) + "[*] \u2014 " + caption);
+    setWindowTitle(path.isEmpty() ? "[*]" + caption : FileName(path) + "[*] \u2014 " + caption);
     setWindowModified(false);
 }
 
@@ -160,13 +160,12 @@ void FrmMain::mnuSave_Click() {
 
 void FrmMain::mnuSaveAs_Click() {
     const QString suggested =
-        currentFile_.isEmpty()
-            ? QDir(recent_.LastFolder())
-                  .filePath((fraDOBDetails_->txtName->text().trimmed().isEmpty()
-                                 ? QStringLiteral("chart")
-                                 : fraDOBDetails_->txtName->text().trimmed()) +
-                            "." + kChartFileSuffix)
-            : currentFile_;
+        currentFile_.isEmpty() ? QDir(recent_.LastFolder())
+                                     .filePath((fraDOBDetails_->txtName->text().trimmed().isEmpty()
+                                                    ? QStringLiteral("chart")
+                                                    : fraDOBDetails_->txtName->text().trimmed()) +
+                                               "." + kChartFileSuffix)
+                               : currentFile_;
     if (const auto path = services_.files.ChartToSave(this, suggested)) {
         SaveChartFile(*path);
     }
@@ -201,8 +200,9 @@ void FrmMain::mnuPrint_Click() {
     if (!ComputeReading()) {
         return;
     }
-    services_.printing.Print(this, ReadingTitle(charts_),
-                             [this](QPagedPaintDevice& printer) { PrintReading(charts_, printer); });
+    services_.printing.Print(this, ReadingTitle(charts_), [this](QPagedPaintDevice& printer) {
+        PrintReading(charts_, printer);
+    });
 }
 
 void FrmMain::mnuQuit_Click() {
@@ -214,9 +214,10 @@ void FrmMain::mnuSetDayToNow_Click() {
     const QDateTime nowUtc = services_.clock.NowUtc();
     // The present moment on the clock of the day's bound zone, or of this
     // computer where the page keeps its own zone fields.
-    const QDateTime now = day.TimeZone.empty()
-                              ? nowUtc.toLocalTime()
-                              : nowUtc.toTimeZone(QTimeZone(QByteArray::fromStdString(day.TimeZone)));
+    const QDateTime now =
+        day.TimeZone.empty()
+            ? nowUtc.toLocalTime()
+            : nowUtc.toTimeZone(QTimeZone(QByteArray::fromStdString(day.TimeZone)));
     day.MonthIndex = now.date().month() - 1;
     day.DayIndex = now.date().day() - 1;
     day.Year = now.date().year();

@@ -1,7 +1,5 @@
 #include "app/frm_transits.h"
 
-#include "places/zone_clock.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -21,6 +19,7 @@
 #include "app/seams.h"
 #include "app/transit_table_model.h"
 #include "engine/month_names.h"
+#include "places/zone_clock.h"
 #include "transits/transit_csv.h"
 
 namespace zkc::app {

@@ -18,9 +18,9 @@ int ExportChart(ExportKind kind, const QString& outputPath, const QString& chart
     };
     auto file = ReadChartFile(chartPath);
     if (const auto* error = std::get_if<ChartFileError>(&file)) {
-        return fail(error->What == ChartFileError::Kind::Unreadable ? kExportUnreadable
-                                                                    : kExportRefused,
-                    error->Message);
+        return fail(
+            error->What == ChartFileError::Kind::Unreadable ? kExportUnreadable : kExportRefused,
+            error->Message);
     }
     const Pages& pages = std::get<Pages>(file);
     if (const auto refusal = PageCheckFailure(pages)) {

@@ -260,8 +260,8 @@ void InputPage::ConnectSignals() {
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute, txtLatD, txtLatM, txtLonD, txtLonM}) {
         connect(box, &QLineEdit::textEdited, this, [this] { Unbind(); });
     }
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             chkDST, optNorth, optSouth, optEast, optWest}) {
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{chkDST, optNorth, optSouth, optEast, optWest}) {
         connect(button, &QAbstractButton::clicked, this, [this] { Unbind(); });
     }
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {

@@ -51,7 +51,7 @@ Request ReadArguments(int argc, char* argv[]) {
                 return r;
             }
             r.exportKind = std::strcmp(a, "--export-pdf") == 0 ? zkc::app::ExportKind::Pdf
-                                                             : zkc::app::ExportKind::Png;
+                                                               : zkc::app::ExportKind::Png;
             r.exportPath = QString::fromLocal8Bit(argv[++i]);
         } else if (a[0] == '-' && a[1] != '\0') {
             // Qt's own options (-platform, -style, …) are left to Qt.

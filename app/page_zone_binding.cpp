@@ -5,9 +5,9 @@
 namespace zkc::app {
 
 void PageZoneBinding::Bind(const places::City& city) {
-    Bind(city.TimeZone, PageFields::AtlasPlace{city.Name.toStdString(), city.State.toStdString(),
-                                               city.Country.toStdString(),
-                                               city.CountryCode.toStdString()});
+    Bind(city.TimeZone,
+         PageFields::AtlasPlace{city.Name.toStdString(), city.State.toStdString(),
+                                city.Country.toStdString(), city.CountryCode.toStdString()});
 }
 
 void PageZoneBinding::Bind(const QString& zone, std::optional<PageFields::AtlasPlace> place) {
@@ -34,9 +34,9 @@ PageZoneBinding::Shown PageZoneBinding::ShownFor(const PageFields& page) const {
     QString line = places::DescribeZoneOnDate(*zone_, o.Offset);
     if (!o.TwiceNote.isEmpty()) {
         // A time the clocks showed twice: say which one the reading takes.
-        const auto resolved =
-            places::ResolveLocalTime(*zone_, {QDate(page.Year, page.MonthIndex + 1, page.DayIndex + 1),
-                                              page.Hour, page.Minute});
+        const auto resolved = places::ResolveLocalTime(
+            *zone_,
+            {QDate(page.Year, page.MonthIndex + 1, page.DayIndex + 1), page.Hour, page.Minute});
         if (const auto* r = std::get_if<places::ResolvedLocalTime>(&resolved);
             r && r->SecondOccurrence) {
             line += QString("; this time happened twice, the first is taken (the second was %1)")

@@ -14,7 +14,8 @@ constexpr int kShortestQuery = 2;
 
 }  // namespace
 
-PlaceCompleter::PlaceCompleter(QLineEdit* box) : QCompleter(box), model_(new QStandardItemModel(this)) {
+PlaceCompleter::PlaceCompleter(QLineEdit* box)
+    : QCompleter(box), model_(new QStandardItemModel(this)) {
     setModel(model_);
     // The atlas has already chosen and ranked the rows; the completer only
     // shows them.
@@ -58,7 +59,8 @@ void PlaceCompleter::Offer(const QString& text) {
     }
     // Wide enough for whole lines, up to the screen's width: a town is told
     // apart by its state, country and zone at the end of its line.
-    const int margins = 4 * popup()->frameWidth() + popup()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    const int margins =
+        4 * popup()->frameWidth() + popup()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
     QRect room = widget()->rect();
     room.setWidth(std::max(room.width(), widest + margins));
     complete(room);

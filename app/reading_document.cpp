@@ -78,9 +78,8 @@ QString DateText(const ChartInput& in) {
 }
 
 QPageSize PaperOfTheLocale() {
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem
-               ? QPageSize(QPageSize::Letter)
-               : QPageSize(QPageSize::A4);
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                      : QPageSize(QPageSize::A4);
 }
 
 // The whole printout as one document: laid out once, paginated by Qt.
@@ -139,9 +138,9 @@ QString ReadingTitle(const ChartCalculation& charts) {
 }
 
 void PrintReading(const ChartCalculation& charts, QPagedPaintDevice& device) {
-    device.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                    kMarginMillimetres),
-                          QPageLayout::Millimeter);
+    device.setPageMargins(
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
     Printout printout = BuildPrintout(charts, device);
     QTextDocument& doc = *printout.document;
     const QRect body = device.pageLayout().paintRectPixels(device.logicalDpiX());

@@ -6,11 +6,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/frm_main.h"

@@ -15,8 +15,9 @@ namespace {
 
 // Each keystroke of "Madrid" and of "Brest, France" queries the atlas anew.
 void AtlasQueryWhileTyping(benchmark::State& state) {
-    const QStringList typed = {"Ma", "Mad", "Madr", "Madri", "Madrid", "Br", "Bre", "Bres",
-                               "Brest", "Brest,", "Brest, F", "Brest, Fr", "Brest, France"};
+    const QStringList typed = {"Ma",       "Mad",       "Madr",         "Madri", "Madrid",
+                               "Br",       "Bre",       "Bres",         "Brest", "Brest,",
+                               "Brest, F", "Brest, Fr", "Brest, France"};
     Atlas::Shared();  // read once, as the window does before the first keystroke
     for (auto _ : state) {
         for (const QString& text : typed) {

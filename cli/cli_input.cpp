@@ -27,9 +27,9 @@ constexpr PageOptionNames kBirthOptions{"birth", true};
 constexpr PageOptionNames kDayOptions{"day", false};
 
 // Every option of a page, without its prefix.
-constexpr const char* kPageOptionKinds[] = {"date",  "time",  "zone", "dst",      "lon",
-                                            "lat",   "city",  "state", "country", "place",
-                                            "tz",    "utc-offset"};
+constexpr const char* kPageOptionKinds[] = {"date",    "time",  "zone", "dst",
+                                            "lon",     "lat",   "city", "state",
+                                            "country", "place", "tz",   "utc-offset"};
 
 QString Opt(const PageOptionNames& p, const char* what) {
     return QString("%1-%2").arg(QLatin1String(p.prefix), QLatin1String(what));
@@ -172,9 +172,9 @@ std::optional<InputError> ReadPlaceAndZone(const QCommandLineParser& parser,
         page.State = city.State.toStdString();
         page.Country = city.Country.toStdString();
         page.TimeZone = city.TimeZone.toStdString();
-        page.Place = PageFields::AtlasPlace{city.Name.toStdString(), city.State.toStdString(),
-                                            city.Country.toStdString(),
-                                            city.CountryCode.toStdString()};
+        page.Place =
+            PageFields::AtlasPlace{city.Name.toStdString(), city.State.toStdString(),
+                                   city.Country.toStdString(), city.CountryCode.toStdString()};
     }
     if (const QString name = Opt(p, "tz"); parser.isSet(name)) {
         const QString zone = parser.value(name).trimmed();

@@ -115,8 +115,8 @@ class PlaceReader {
         page.Country = Text("Country", city_ ? city_->Country : QString());
         if (city_) {
             page.Place = PageFields::AtlasPlace{
-                city_->Name.toStdString(), city_->State.toStdString(),
-                city_->Country.toStdString(), city_->CountryCode.toStdString()};
+                city_->Name.toStdString(), city_->State.toStdString(), city_->Country.toStdString(),
+                city_->CountryCode.toStdString()};
         }
     }
 

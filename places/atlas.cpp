@@ -2,9 +2,9 @@
 
 #include <geonames.h>
 
+#include <QHash>
 #include <algorithm>
 #include <string_view>
-#include <QHash>
 
 #include "places/search_text.h"
 

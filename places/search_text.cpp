@@ -73,8 +73,9 @@ std::string FoldForSearch(const QString& text) {
     folded.reserve(decomposed.size());
     bool pendingBlank = false;
     for (const QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_SpacingCombining ||
-            c.category() == QChar::Mark_Enclosing || IsApostrophe(c)) {
+        if (c.category() == QChar::Mark_NonSpacing ||
+            c.category() == QChar::Mark_SpacingCombining || c.category() == QChar::Mark_Enclosing ||
+            IsApostrophe(c)) {
             continue;
         }
         if (!c.isLetterOrNumber()) {

@@ -109,12 +109,11 @@ std::variant<ResolvedLocalTime, ZoneError> ResolveLocalTime(const QString& zoneI
         }
         const QDate beforeDate = AtUtc(before).date();
         const QDate afterDate = AtUtc(after).date();
-        const QString jump =
-            beforeDate == afterDate && beforeDate == local.Date
-                ? QString("%1 to %2").arg(ClockText(before), ClockText(after))
-                : QString("%1 on %2 to %3 on %4")
-                      .arg(ClockText(before), DateText(beforeDate), ClockText(after),
-                           DateText(afterDate));
+        const QString jump = beforeDate == afterDate && beforeDate == local.Date
+                                 ? QString("%1 to %2").arg(ClockText(before), ClockText(after))
+                                 : QString("%1 on %2 to %3 on %4")
+                                       .arg(ClockText(before), DateText(beforeDate),
+                                            ClockText(after), DateText(afterDate));
         return ZoneError{QString("%1 does not exist in %2: clocks went from %3")
                              .arg(LocalText(local), zoneId, jump)};
     }

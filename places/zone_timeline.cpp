@@ -29,8 +29,9 @@ ZoneTimeline::ZoneTimeline(const QString& zoneId, std::int64_t fromUtcSeconds,
 int ZoneTimeline::OffsetMinutesAt(std::int64_t utcMinutes) const {
     const std::int64_t seconds = utcMinutes * 60;
     // The number of changes at or before the moment picks its offset.
-    const auto changes = std::upper_bound(changeUtcSeconds_.begin(), changeUtcSeconds_.end(), seconds) -
-                         changeUtcSeconds_.begin();
+    const auto changes =
+        std::upper_bound(changeUtcSeconds_.begin(), changeUtcSeconds_.end(), seconds) -
+        changeUtcSeconds_.begin();
     return offsetMinutes_[static_cast<std::size_t>(changes)];
 }
 

@@ -60,7 +60,8 @@ void Write(const QString& path, const QByteArray& content) {
 void FillChart(const Window& w) {
     w.FillPage(false);
     w.FillPage(true);
-    w.Get<app::InputPage>("fraOracleDetails")->BindToPlace(places::Atlas::Shared().Find("Madrid", 1)[0]);
+    w.Get<app::InputPage>("fraOracleDetails")
+        ->BindToPlace(places::Atlas::Shared().Find("Madrid", 1)[0]);
     w.SetDate(true, 2026, 7, 15);
     w.Combo("cboHHOracle")->setCurrentIndex(12);
 }
@@ -77,10 +78,10 @@ class TestChartFilesWindow : public QObject {
         for (QAction* a : w.frm->menuBar()->actions()[0]->menu()->actions()) {
             items << (a->isSeparator() ? QString("-") : a->text());
         }
-        QCOMPARE(items, QStringList({"&Calculate", "-", "&New", "&Open\u2026", "Open &Recent",
-                                     "&Save", "Save &As\u2026", "-", "&Export\u2026",
-                                     "&Print\u2026", "-", "Set &Day to Now", "&Transits\u2026", "-",
-                                     "&Quit"}));
+        QCOMPARE(items,
+                 QStringList({"&Calculate", "-", "&New", "&Open\u2026", "Open &Recent", "&Save",
+                              "Save &As\u2026", "-", "&Export\u2026", "&Print\u2026", "-",
+                              "Set &Day to Now", "&Transits\u2026", "-", "&Quit"}));
         QCOMPARE(Action(w, "mnuNew")->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(Action(w, "mnuSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
         QCOMPARE(Action(w, "mnuSetDayToNow")->shortcut(), QKeySequence("Ctrl+T"));
@@ -102,7 +103,8 @@ class TestChartFilesWindow : public QObject {
         Action(w, "mnuSave")->trigger();  // untitled: asks where, as Save As
         QVERIFY(QFile::exists(path));
         QCOMPARE(w.frm->CurrentFile(), path);
-        QCOMPARE(w.frm->windowTitle(), "asha.kota[*] \u2014 Zorvik Kota Chakra v" + QString(kVersion));
+        QCOMPARE(w.frm->windowTitle(),
+                 "asha.kota[*] \u2014 Zorvik Kota Chakra v" + QString(kVersion));
         QVERIFY(!w.frm->isWindowModified());
 
         Action(w, "mnuNew")->trigger();
@@ -146,16 +148,16 @@ class TestChartFilesWindow : public QObject {
         PageFields nameless;
         nameless.HasName = true;
         nameless.ZoneHour = "5";
-        for (std::string* field : {&nameless.LonDegrees, &nameless.LonMinutes,
-                                   &nameless.LatDegrees, &nameless.LatMinutes}) {
+        for (std::string* field : {&nameless.LonDegrees, &nameless.LonMinutes, &nameless.LatDegrees,
+                                   &nameless.LatMinutes}) {
             *field = "1";
         }
         PageFields day = nameless;
         day.HasName = false;
-        QTest::newRow("a page check") << ChartDocument({nameless, day})
-                                      << "bad.kota: birth: Please Enter Name";
-        QTest::newRow("too large") << QByteArray(1024 * 1024 + 1, ' ')
-                                   << "cannot read bad.kota: larger than 1 MB";
+        QTest::newRow("a page check")
+            << ChartDocument({nameless, day}) << "bad.kota: birth: Please Enter Name";
+        QTest::newRow("too large")
+            << QByteArray(1024 * 1024 + 1, ' ') << "cannot read bad.kota: larger than 1 MB";
     }
     void refusedFilesChangeNothing() {
         QFETCH(QByteArray, content);

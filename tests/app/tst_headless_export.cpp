@@ -106,9 +106,9 @@ class TestHeadlessExport : public QObject {
             << QStringList{"--export-pdf", "OUT/reading.pdf", "CHART"}
             << QByteArray(R"({"format": "kotachakra-chart", "version": 7})") << 2
             << "chart.kota: a chart file of version 7";
-        QTest::newRow("a page check") << QStringList{"--export-pdf", "OUT/reading.pdf", "CHART"}
-                                      << QByteArray(kChart).replace("Asha Rao", "") << 2
-                                      << "birth: Please Enter Name";
+        QTest::newRow("a page check")
+            << QStringList{"--export-pdf", "OUT/reading.pdf", "CHART"}
+            << QByteArray(kChart).replace("Asha Rao", "") << 2 << "birth: Please Enter Name";
         QTest::newRow("unreadable chart")
             << QStringList{"--export-pdf", "OUT/reading.pdf", "OUT/none.kota"} << kChart << 66
             << "cannot read none.kota: no such file";

@@ -144,10 +144,11 @@ class TestPlacesWindow : public QObject {
         QVERIFY(report.contains("Time Zone: \n+2:0 Europe/Madrid\n"));
         QProcess cli;
         cli.start(KOTACHAKRA_CLI,
-                  {"--name", "Asha Rao", "--birth-date", "1901-01-01", "--birth-zone", "5:30",
-                   "--birth-lon", "77:13E", "--birth-lat", "28:39N", "--birth-city", "New Delhi",
-                   "--birth-state", "Delhi", "--birth-country", "India", "--day-date",
-                   "2026-07-15", "--day-time", "12:00", "--day-place", "Madrid"});
+                  {"--name",       "Asha Rao",    "--birth-date",  "1901-01-01",  "--birth-zone",
+                   "5:30",         "--birth-lon", "77:13E",        "--birth-lat", "28:39N",
+                   "--birth-city", "New Delhi",   "--birth-state", "Delhi",       "--birth-country",
+                   "India",        "--day-date",  "2026-07-15",    "--day-time",  "12:00",
+                   "--day-place",  "Madrid"});
         QVERIFY(cli.waitForFinished(30000));
         QCOMPARE(cli.exitCode(), 0);
         QCOMPARE(report, QString::fromUtf8(cli.readAllStandardOutput()));

@@ -154,15 +154,10 @@ struct Window {
     // of its own (a first start), or ones shared with an earlier window.
     explicit Window(bool realSearch = false, MemorySettings* settings = nullptr) {
         frm = std::make_unique<app::FrmMain>(
-            app::Services{messages,
-                          web,
+            app::Services{messages, web,
                           realSearch ? static_cast<app::WebSearchComponent&>(browserSearch)
                                      : static_cast<app::WebSearchComponent&>(search),
-                          files,
-                          unsaved,
-                          printing,
-                          settings ? *settings : ownSettings,
-                          clock});
+                          files, unsaved, printing, settings ? *settings : ownSettings, clock});
         frm->show();
         frm->activateWindow();
         if (!QTest::qWaitForWindowExposed(frm.get())) {

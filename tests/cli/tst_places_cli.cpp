@@ -30,8 +30,8 @@ Run Cli(const QStringList& args, const QByteArray& input = {}) {
 
 // A birth in New Delhi and a day given by the options that follow.
 QStringList Reading(const QStringList& dayOptions) {
-    return QStringList{"--name", "Asha Rao", "--birth-date", "1990-01-26", "--birth-time", "16:05",
-                       "--birth-place", "New Delhi"} +
+    return QStringList{"--name",       "Asha Rao", "--birth-date",  "1990-01-26",
+                       "--birth-time", "16:05",    "--birth-place", "New Delhi"} +
            dayOptions;
 }
 
@@ -65,36 +65,37 @@ class TestPlacesCli : public QObject {
         QTest::addColumn<QString>("offset");
         QTest::addColumn<QString>("zoneLine");
         QTest::newRow("zone fields, the old rule")
-            << QStringList{"--day-date", "2026-01-15", "--day-time", "12:00", "--day-zone", "1:00",
-                           "--day-lon", "3:42W", "--day-lat", "40:25N"}
+            << QStringList{"--day-date", "2026-01-15", "--day-time", "12:00",     "--day-zone",
+                           "1:00",       "--day-lon",  "3:42W",      "--day-lat", "40:25N"}
             << "2026-01-15T13:00Z"
             << "-01:00"
             << "1:0";
-        QTest::newRow("place, winter")
-            << QStringList{"--day-date", "2026-01-15", "--day-time", "12:00", "--day-place", "Madrid"}
-            << "2026-01-15T11:00Z"
-            << "+01:00"
-            << "+1:0 Europe/Madrid";
-        QTest::newRow("place, summer")
-            << QStringList{"--day-date", "2026-07-15", "--day-time", "12:00", "--day-place", "Madrid"}
-            << "2026-07-15T10:00Z"
-            << "+02:00"
-            << "+2:0 Europe/Madrid";
+        QTest::newRow("place, winter") << QStringList{"--day-date", "2026-01-15",  "--day-time",
+                                                      "12:00",      "--day-place", "Madrid"}
+                                       << "2026-01-15T11:00Z"
+                                       << "+01:00"
+                                       << "+1:0 Europe/Madrid";
+        QTest::newRow("place, summer") << QStringList{"--day-date", "2026-07-15",  "--day-time",
+                                                      "12:00",      "--day-place", "Madrid"}
+                                       << "2026-07-15T10:00Z"
+                                       << "+02:00"
+                                       << "+2:0 Europe/Madrid";
         QTest::newRow("zone name with the coordinates")
-            << QStringList{"--day-date", "2026-07-15", "--day-time", "12:00", "--day-tz",
-                           "Europe/Madrid", "--day-lon", "3:42W", "--day-lat", "40:25N"}
+            << QStringList{"--day-date",    "2026-07-15", "--day-time", "12:00",     "--day-tz",
+                           "Europe/Madrid", "--day-lon",  "3:42W",      "--day-lat", "40:25N"}
             << "2026-07-15T10:00Z"
             << "+02:00"
             << "+2:0 Europe/Madrid";
         QTest::newRow("explicit offset")
-            << QStringList{"--day-date", "2026-07-15", "--day-time", "12:00", "--day-utc-offset",
-                           "-04:30", "--day-lon", "66:55W", "--day-lat", "10:30N"}
+            << QStringList{"--day-date",       "2026-07-15", "--day-time", "12:00",
+                           "--day-utc-offset", "-04:30",     "--day-lon",  "66:55W",
+                           "--day-lat",        "10:30N"}
             << "2026-07-15T16:30Z"
             << "-04:30"
             << "-4:30";
         QTest::newRow("offset beats the place's zone")
-            << QStringList{"--day-date", "2026-07-15", "--day-time", "12:00", "--day-place", "Madrid",
-                           "--day-utc-offset", "+01:00"}
+            << QStringList{"--day-date",  "2026-07-15", "--day-time",       "12:00",
+                           "--day-place", "Madrid",     "--day-utc-offset", "+01:00"}
             << "2026-07-15T11:00Z"
             << "+01:00"
             << "+1:0";
@@ -114,20 +115,19 @@ class TestPlacesCli : public QObject {
     // atlas's 40.4165, −3.7026 become 40°25′ N, 3°42′ W, written back as
     // decimals of those minutes (independent hand check).
     void momentObject() {
-        const Run r = Cli(Reading({"--day-date", "2026-07-15", "--day-time", "12:00",
-                                   "--day-place", "Madrid, Spain", "--format", "json"}));
+        const Run r = Cli(Reading({"--day-date", "2026-07-15", "--day-time", "12:00", "--day-place",
+                                   "Madrid, Spain", "--format", "json"}));
         QCOMPARE(r.exitCode, 0);
-        const QJsonObject expected{
-            {"local", "2026-07-15T12:00"},
-            {"utc", "2026-07-15T10:00Z"},
-            {"utcOffset", "+02:00"},
-            {"timeZone", "Europe/Madrid"},
-            {"latitude", 40.4167},
-            {"longitude", -3.7},
-            {"place", QJsonObject{{"name", "Madrid"},
-                                  {"state", "Madrid"},
-                                  {"country", "Spain"},
-                                  {"countryCode", "ES"}}}};
+        const QJsonObject expected{{"local", "2026-07-15T12:00"},
+                                   {"utc", "2026-07-15T10:00Z"},
+                                   {"utcOffset", "+02:00"},
+                                   {"timeZone", "Europe/Madrid"},
+                                   {"latitude", 40.4167},
+                                   {"longitude", -3.7},
+                                   {"place", QJsonObject{{"name", "Madrid"},
+                                                         {"state", "Madrid"},
+                                                         {"country", "Spain"},
+                                                         {"countryCode", "ES"}}}};
         QCOMPARE(Json(r)["day"]["moment"].toObject(), expected);
         // The zone fields' own moment has an offset, no zone and no place.
         const QJsonObject golden =
@@ -140,12 +140,12 @@ class TestPlacesCli : public QObject {
     // An explicit offset and the zone fields that describe the same moment
     // give the same chart.
     void offsetAndFieldsAgree() {
-        const Run fields = Cli(Reading({"--day-date", "2026-01-15", "--day-time", "12:00",
-                                        "--day-zone", "5:30", "--day-lon", "77:13E", "--day-lat",
-                                        "28:39N", "--format", "json"}));
-        const Run offset = Cli(Reading({"--day-date", "2026-01-15", "--day-time", "12:00",
-                                        "--day-utc-offset", "+05:30", "--day-lon", "77:13E",
-                                        "--day-lat", "28:39N", "--format", "json"}));
+        const Run fields =
+            Cli(Reading({"--day-date", "2026-01-15", "--day-time", "12:00", "--day-zone", "5:30",
+                         "--day-lon", "77:13E", "--day-lat", "28:39N", "--format", "json"}));
+        const Run offset = Cli(
+            Reading({"--day-date", "2026-01-15", "--day-time", "12:00", "--day-utc-offset",
+                     "+05:30", "--day-lon", "77:13E", "--day-lat", "28:39N", "--format", "json"}));
         QCOMPARE(fields.exitCode, 0);
         QCOMPARE(Positions(fields), Positions(offset));
     }
@@ -165,9 +165,9 @@ class TestPlacesCli : public QObject {
     // at its first occurrence with a note (source: the zone database,
     // America/New_York, 8 March and 1 November 2026).
     void clockChanges() {
-        const Run gap = Cli(Reading({"--day-date", "2026-03-08", "--day-time", "02:30", "--day-tz",
-                                     "America/New_York", "--day-lon", "74:00W", "--day-lat",
-                                     "40:43N"}));
+        const Run gap =
+            Cli(Reading({"--day-date", "2026-03-08", "--day-time", "02:30", "--day-tz",
+                         "America/New_York", "--day-lon", "74:00W", "--day-lat", "40:43N"}));
         QCOMPARE(gap.exitCode, 2);
         QCOMPARE(QString::fromUtf8(gap.err).trimmed(),
                  QString("day: 2:30 on 8 March 2026 does not exist in America/New_York: clocks "
@@ -179,7 +179,8 @@ class TestPlacesCli : public QObject {
                                        "--day-lat", "40:43N", "--format", "json"}));
         QCOMPARE(twice.exitCode, 0);
         QCOMPARE(Json(twice)["day"]["moment"]["utc"].toString(), QString("2026-11-01T05:30Z"));
-        QVERIFY2(twice.err.contains("note") && twice.err.contains("UTC\xE2\x88\x92" "5:00"),
+        QVERIFY2(twice.err.contains("note") && twice.err.contains("UTC\xE2\x88\x92"
+                                                                  "5:00"),
                  twice.err.constData());
     }
 
@@ -195,19 +196,18 @@ class TestPlacesCli : public QObject {
             << date + QStringList{"--day-tz", "Europe/Madrid", "--day-dst"} << 64
             << "--day-tz already gives the zone; drop --day-dst";
         QTest::newRow("signed zone fields")
-            << date + QStringList{"--day-zone", "-5:00", "--day-lon", "74:00W", "--day-lat",
-                                  "40:43N"}
+            << date +
+                   QStringList{"--day-zone", "-5:00", "--day-lon", "74:00W", "--day-lat", "40:43N"}
             << 64 << "use --day-utc-offset -5:00";
         QTest::newRow("unknown place") << date + QStringList{"--day-place", "Xyzzyville"} << 2
                                        << "--day-place: no town \"Xyzzyville\"";
         QTest::newRow("unknown zone") << date + QStringList{"--day-tz", "Mars/Olympus", "--day-lon",
-                                                             "1:00E", "--day-lat", "1:00N"}
+                                                            "1:00E",    "--day-lat",    "1:00N"}
                                       << 2 << "--day-tz: unknown time zone \"Mars/Olympus\"";
         QTest::newRow("offset without minutes")
             << date + QStringList{"--day-utc-offset", "+5"} << 64 << "--day-utc-offset: expected";
-        QTest::newRow("offset beyond 14:00")
-            << date + QStringList{"--day-utc-offset", "+14:30"} << 64
-            << "--day-utc-offset: expected";
+        QTest::newRow("offset beyond 14:00") << date + QStringList{"--day-utc-offset", "+14:30"}
+                                             << 64 << "--day-utc-offset: expected";
     }
     void refusals() {
         QFETCH(QStringList, day);
@@ -226,8 +226,8 @@ class TestPlacesCli : public QObject {
         QTest::addColumn<QJsonObject>("day");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("expected");  // the day's UTC, or the message
-        const QJsonObject base{{"Month", 7}, {"Day", 15}, {"Year", 2026}, {"Hour", 12},
-                               {"Minute", 0}};
+        const QJsonObject base{
+            {"Month", 7}, {"Day", 15}, {"Year", 2026}, {"Hour", 12}, {"Minute", 0}};
         const auto with = [&](std::initializer_list<std::pair<const char*, QJsonValue>> keys) {
             QJsonObject o = base;
             for (const auto& [key, value] : keys) {
@@ -242,28 +242,36 @@ class TestPlacesCli : public QObject {
         QTest::newRow("offset beats the zone")
             << with({{"Place", "Madrid"}, {"TimeZone", "Europe/London"}, {"UtcOffset", "+03:00"}})
             << 0 << "2026-07-15T09:00Z";
-        QTest::newRow("a saved bound page: zone and fields")
-            << with({{"TimeZone", "Europe/Madrid"}, {"ZoneHours", 1}, {"ZoneMinutes", 0},
-                     {"IsDaylightSaving", true}, {"LongitudeDegrees", 3}, {"LongitudeMinutes", 42},
-                     {"IsEast", false}, {"LatitudeDegrees", 40}, {"LatitudeMinutes", 25},
-                     {"IsSouth", false}})
-            << 0 << "2026-07-15T10:00Z";
+        QTest::newRow("a saved bound page: zone and fields") << with({{"TimeZone", "Europe/Madrid"},
+                                                                      {"ZoneHours", 1},
+                                                                      {"ZoneMinutes", 0},
+                                                                      {"IsDaylightSaving", true},
+                                                                      {"LongitudeDegrees", 3},
+                                                                      {"LongitudeMinutes", 42},
+                                                                      {"IsEast", false},
+                                                                      {"LatitudeDegrees", 40},
+                                                                      {"LatitudeMinutes", 25},
+                                                                      {"IsSouth", false}})
+                                                             << 0 << "2026-07-15T10:00Z";
         QTest::newRow("unknown place") << with({{"Place", "Xyzzyville"}}) << 2
                                        << "day.Place: no town \"Xyzzyville\" in the atlas";
-        QTest::newRow("unknown zone") << with({{"Place", "Madrid"}, {"TimeZone", "Europe/Atlantis"}})
-                                      << 2 << "day.TimeZone: unknown time zone";
+        QTest::newRow("unknown zone")
+            << with({{"Place", "Madrid"}, {"TimeZone", "Europe/Atlantis"}}) << 2
+            << "day.TimeZone: unknown time zone";
         QTest::newRow("bad offset") << with({{"Place", "Madrid"}, {"UtcOffset", "5:30"}}) << 2
                                     << "day.UtcOffset: expected an offset";
-        QTest::newRow("no place, no fields") << with({{"TimeZone", "Europe/Madrid"}}) << 2
-                                             << "day.LongitudeDegrees: missing number";
+        QTest::newRow("no place, no fields")
+            << with({{"TimeZone", "Europe/Madrid"}}) << 2 << "day.LongitudeDegrees: missing number";
     }
     void jsonKeys() {
         QFETCH(QJsonObject, day);
         QFETCH(int, exitCode);
         QFETCH(QString, expected);
-        const QJsonObject birth{{"Name", "Asha Rao"}, {"Month", 1}, {"Day", 26}, {"Year", 1990},
-                                {"Hour", 16},         {"Minute", 5}, {"Place", "New Delhi"}};
-        const QByteArray document = QJsonDocument(QJsonObject{{"birth", birth}, {"day", day}}).toJson();
+        const QJsonObject birth{{"Name", "Asha Rao"},  {"Month", 1}, {"Day", 26},
+                                {"Year", 1990},        {"Hour", 16}, {"Minute", 5},
+                                {"Place", "New Delhi"}};
+        const QByteArray document =
+            QJsonDocument(QJsonObject{{"birth", birth}, {"day", day}}).toJson();
         const Run r = Cli({"--input", "-", "--format", "json"}, document);
         QCOMPARE(r.exitCode, exitCode);
         if (exitCode == 0) {
@@ -282,11 +290,15 @@ class TestPlacesCli : public QObject {
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("until");
         QTest::addColumn<QStringList>("times");
-        QTest::newRow("spring") << "2026-03-29" << "00:00" << "2026-03-29T04:00"
-                                << QStringList{"00:00", "00:30", "01:00", "01:30", "03:00", "03:30",
-                                               "04:00"};
-        QTest::newRow("autumn") << "2026-10-25" << "01:30" << "2026-10-25T03:00"
-                                << QStringList{"01:30", "02:00", "02:30", "02:00", "02:30", "03:00"};
+        QTest::newRow("spring") << "2026-03-29"
+                                << "00:00"
+                                << "2026-03-29T04:00"
+                                << QStringList{"00:00", "00:30", "01:00", "01:30",
+                                               "03:00", "03:30", "04:00"};
+        QTest::newRow("autumn") << "2026-10-25"
+                                << "01:30"
+                                << "2026-10-25T03:00" << QStringList{"01:30", "02:00", "02:30",
+                                                                     "02:00", "02:30", "03:00"};
     }
     void scansFollowTheZone() {
         QFETCH(QString, date);
@@ -305,9 +317,9 @@ class TestPlacesCli : public QObject {
     // Events are found in universal time and shown in the local time in
     // force on either side of a change of the clocks.
     void eventsFollowTheZone() {
-        const Run r = Cli(Reading({"--day-date", "2026-03-28", "--day-time", "00:00", "--day-place",
-                                   "Madrid", "--scan-until", "2026-03-31", "--events", "--format",
-                                   "json"}));
+        const Run r =
+            Cli(Reading({"--day-date", "2026-03-28", "--day-time", "00:00", "--day-place", "Madrid",
+                         "--scan-until", "2026-03-31", "--events", "--format", "json"}));
         QCOMPARE(r.exitCode, 0);
         int checked = 0;
         for (const QByteArray& line : r.out.trimmed().split('\n')) {
@@ -315,7 +327,9 @@ class TestPlacesCli : public QObject {
             const QDateTime local = QDateTime::fromString(e["local"].toString(), Qt::ISODate);
             const QDateTime utc = QDateTime::fromString(e["utc"].toString(), Qt::ISODate);
             const qint64 offsetMinutes =
-                QDateTime(utc.date(), utc.time(), Qt::UTC).secsTo(QDateTime(local.date(), local.time(), Qt::UTC)) / 60;
+                QDateTime(utc.date(), utc.time(), Qt::UTC)
+                    .secsTo(QDateTime(local.date(), local.time(), Qt::UTC)) /
+                60;
             // Before 01:00 UTC on 29 March Madrid is at +1:00, after it at +2:00.
             const bool summer = utc >= QDateTime(QDate(2026, 3, 29), QTime(1, 0), Qt::UTC);
             QCOMPARE(offsetMinutes, summer ? 120 : 60);

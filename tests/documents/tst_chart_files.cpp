@@ -230,7 +230,8 @@ class TestChartFiles : public QObject {
 
     void writeIntoAMissingFolder() {
         QTemporaryDir dir;
-        const auto error = WriteChartFile(dir.filePath("gone/chart.kota"), {Page(true), Page(false)});
+        const auto error =
+            WriteChartFile(dir.filePath("gone/chart.kota"), {Page(true), Page(false)});
         QVERIFY(error.has_value());
         QVERIFY2(error->startsWith("cannot save chart.kota: "), qPrintable(*error));
     }

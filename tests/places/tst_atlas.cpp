@@ -43,10 +43,9 @@ class TestAtlas : public QObject {
         QTest::newRow("country code narrows") << "Brest, FR"
                                               << "Brest, Brittany Region, France"
                                               << "Europe/Paris";
-        QTest::newRow("unnarrowed Brest is the larger")
-            << "Brest"
-            << "Brest, Brest Oblast, Belarus"
-            << "Europe/Minsk";
+        QTest::newRow("unnarrowed Brest is the larger") << "Brest"
+                                                        << "Brest, Brest Oblast, Belarus"
+                                                        << "Europe/Minsk";
         QTest::newRow("state narrows") << "Portland, Maine"
                                        << "Portland, State of Maine, United States of America"
                                        << "America/New_York";
@@ -56,9 +55,9 @@ class TestAtlas : public QObject {
         QTest::newRow("accents do not matter") << "Zürich"
                                                << "Zurich, Canton of Zurich, Switzerland"
                                                << "Europe/Zurich";
-        QTest::newRow("accents in the atlas") << "sao paulo"
-                                              << QString::fromUtf8("São Paulo, São Paulo, Brazil")
-                                              << "America/Sao_Paulo";
+        QTest::newRow("accents in the atlas")
+            << "sao paulo" << QString::fromUtf8("São Paulo, São Paulo, Brazil")
+            << "America/Sao_Paulo";
         QTest::newRow("case and punctuation") << "st johns, newfoundland"
                                               << "St. John's, Newfoundland and Labrador, Canada"
                                               << "America/St_Johns";
@@ -85,9 +84,10 @@ class TestAtlas : public QObject {
         const QStringList found = Names(Atlas::Shared().Find("Portland", 10));
         QVERIFY(found.size() >= 4);
         // The three towns called Portland, larger first, before "South Portland".
-        QVERIFY2(found[0].startsWith("Portland, Oregon") && found[1].startsWith("Portland, State") &&
-                     found[2].startsWith("Portland, Texas") && found[3].startsWith("South Portland"),
-                 qPrintable(found.join(" | ")));
+        QVERIFY2(
+            found[0].startsWith("Portland, Oregon") && found[1].startsWith("Portland, State") &&
+                found[2].startsWith("Portland, Texas") && found[3].startsWith("South Portland"),
+            qPrintable(found.join(" | ")));
     }
 
     void nothingFound() {
@@ -111,7 +111,8 @@ class TestAtlas : public QObject {
         QCOMPARE(FoldForSearch(QString::fromUtf8("ZÜRICH")), std::string("zurich"));
         QCOMPARE(FoldForSearch(QString::fromUtf8("Straße")), std::string("strasse"));
         QCOMPARE(FoldForSearch("St. John's"), std::string("st johns"));
-        QCOMPARE(FoldForSearch(QString::fromUtf8("  Ålesund -- Møre ")), std::string("alesund more"));
+        QCOMPARE(FoldForSearch(QString::fromUtf8("  Ålesund -- Møre ")),
+                 std::string("alesund more"));
     }
 
     // Rounded to the nearest minute with the carry; source: independent hand
@@ -125,8 +126,7 @@ class TestAtlas : public QObject {
         QTest::newRow("Madrid longitude") << -3.7026 << 3 << 42 << true;
         QTest::newRow("carry into the degree") << 40.99984 << 41 << 0 << false;
         QTest::newRow("half a minute rounds up") << 10.0083334 << 10 << 1 << false;
-        QTest::newRow("just west of Greenwich rounds to 0, east")
-            << -0.004 << 0 << 0 << false;
+        QTest::newRow("just west of Greenwich rounds to 0, east") << -0.004 << 0 << 0 << false;
         QTest::newRow("date line") << -179.99999 << 180 << 0 << true;
     }
     void degreesAndMinutes() {

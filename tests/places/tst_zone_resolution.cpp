@@ -54,10 +54,10 @@ class TestZoneResolution : public QObject {
         QTest::newRow("Britain 1941") << "Europe/London" << At(1941, 6, 1, 12, 0) << 120 << true;
         QTest::newRow("Britain 1970") << "Europe/London" << At(1970, 1, 1, 12, 0) << 60 << false;
         // The United States began daylight time on 23 February in 1975.
-        QTest::newRow("US 1975 before") << "America/New_York" << At(1975, 1, 15, 12, 0) << -300
-                                        << false;
-        QTest::newRow("US 1975 after") << "America/New_York" << At(1975, 3, 1, 12, 0) << -240
-                                       << true;
+        QTest::newRow("US 1975 before")
+            << "America/New_York" << At(1975, 1, 15, 12, 0) << -300 << false;
+        QTest::newRow("US 1975 after")
+            << "America/New_York" << At(1975, 3, 1, 12, 0) << -240 << true;
         QTest::newRow("Chile, southern summer")
             << "America/Santiago" << At(2026, 1, 15, 12, 0) << -180 << true;
         QTest::newRow("Australia, southern summer")
@@ -112,8 +112,8 @@ class TestZoneResolution : public QObject {
         QTest::addColumn<LocalTime>("local");
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
-        QTest::newRow("north, autumn") << "America/New_York" << At(2026, 11, 1, 1, 30) << -240
-                                       << -300;
+        QTest::newRow("north, autumn")
+            << "America/New_York" << At(2026, 11, 1, 1, 30) << -240 << -300;
         QTest::newRow("south, autumn") << "Australia/Sydney" << At(2026, 4, 5, 2, 30) << 660 << 600;
     }
     void repeatedTimesTakeTheFirst() {
@@ -173,7 +173,8 @@ class TestZoneResolution : public QObject {
         const qint64 to = QDateTime(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
         const ZoneTimeline timeline(zone, from, to);
         for (qint64 minute = from / 60; minute < to / 60; minute += 7) {
-            QCOMPARE(timeline.OffsetMinutesAt(minute), OffsetAtUtc(zone, minute * 60).OffsetMinutes);
+            QCOMPARE(timeline.OffsetMinutesAt(minute),
+                     OffsetAtUtc(zone, minute * 60).OffsetMinutes);
         }
         // Source: the zone database, 8 March 2026 07:00 UTC is when New York
         // moves to daylight time.

@@ -5,7 +5,6 @@
 #include <QJsonObject>
 #include <QString>
 #include <string_view>
-
 #include <vector>
 
 #include "documents/chart_document.h"

@@ -12,8 +12,8 @@ struct City {
     QString Name;
     QString State;
     QString Country;
-    QString CountryCode;  // ISO 3166 alpha-2, "ES"
-    QString TimeZone;     // IANA name, "Europe/Madrid"
+    QString CountryCode;          // ISO 3166 alpha-2, "ES"
+    QString TimeZone;             // IANA name, "Europe/Madrid"
     double LatitudeDegrees = 0;   // north positive
     double LongitudeDegrees = 0;  // east positive
     unsigned Population = 0;
