@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QJsonDocument>
 
+#include "cli/batch.h"
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "cli/events.h"
@@ -132,7 +133,8 @@ int Cli::Reading(const QStringList& arguments) {
         "Give the details either as a JSON document {\"birth\": {...}, \"day\": {...}} with "
         "--input, or as options. With --scan-until, one row for every step from the day up to "
         "the given moment (CSV, or JSON lines with --format json); with --events as well, every "
-        "change of a body's standing to the minute.\n\n"
+        "change of a body's standing to the minute. With --batch, one reading for each row of "
+        "a file of charts.\n\n"
         "Exit status: 0 reading printed, 2 input refused (the reason on standard error), "
         "64 usage error, 66 input unreadable (file or standard input), 74 output could not be "
         "written, 130 stopped by Ctrl-C.");
@@ -150,6 +152,7 @@ int Cli::Reading(const QStringList& arguments) {
     AddPageOptions(parser);
     AddScanOptions(parser);
     AddEventOptions(parser);
+    AddBatchOptions(parser);
 
     if (!parser.parse(arguments)) {
         return UsageError(parser.errorText());
@@ -171,11 +174,21 @@ int Cli::Reading(const QStringList& arguments) {
     if (format != "text" && format != "json" && format != "csv") {
         return UsageError("--format: expected text, json or csv");
     }
+    const bool csvWithoutScan = format == "csv" && !WantsBatch(parser);
     if (!WantsScan(parser) && (parser.isSet("changes-only") || parser.isSet("scan-step") ||
-                               parser.isSet("events") || parser.isSet("jobs") || format == "csv")) {
+                               parser.isSet("events") || parser.isSet("jobs") || csvWithoutScan)) {
         return UsageError(
             "--scan-step, --changes-only, --events, --jobs and --format csv need "
             "--scan-until");
+    }
+    if (WantsBatch(parser)) {
+        if (HasPageOptions(parser) || parser.isSet("input") || WantsScan(parser) ||
+            parser.isSet("find-place")) {
+            return UsageError("--batch reads the details of every reading from its file");
+        }
+        return RunBatch(parser.value("batch"),
+                        format == "json" ? BatchOutput::JsonLines : BatchOutput::Csv, s_.out,
+                        s_.err);
     }
     if (parser.isSet("find-place")) {
         if (HasPageOptions(parser) || parser.isSet("input") || WantsScan(parser)) {

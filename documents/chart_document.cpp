@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "documents/page_source.h"
 #include "documents/strict_json.h"
 #include "input/page_lists.h"
 #include "places/atlas.h"
@@ -21,27 +22,57 @@ DocumentError Refused(const QString& message) {
     return {message};
 }
 
+// A page's keys in a JSON object.
+class JsonObjectSource : public PageSource {
+  public:
+    explicit JsonObjectSource(QJsonObject object) : object_(std::move(object)) {}
+
+    bool Has(std::string_view key) const override { return object_.contains(Key(key)); }
+    Value Get(std::string_view key) const override {
+        const QJsonValue v = object_.value(Key(key));
+        switch (v.type()) {
+            case QJsonValue::Undefined:
+                return {};
+            case QJsonValue::Double:
+                return {Kind::Number, v.toDouble(), false, {}};
+            case QJsonValue::Bool:
+                return {Kind::Flag, 0, v.toBool(), {}};
+            case QJsonValue::String:
+                return {Kind::Text, 0, false, v.toString()};
+            default:
+                return {Kind::Other, 0, false, {}};
+        }
+    }
+
+  private:
+    static QLatin1String Key(std::string_view key) {
+        return QLatin1String(key.data(), static_cast<qsizetype>(key.size()));
+    }
+    QJsonObject object_;
+};
+
 // Reads the fields of one page, remembering the first fault.
 class JsonPageReader {
   public:
-    JsonPageReader(const QJsonObject& object, QString prefix)
-        : object_(object), prefix_(std::move(prefix)) {}
+    JsonPageReader(const PageSource& source, QString prefix)
+        : source_(source), prefix_(std::move(prefix)) {}
 
     std::optional<DocumentError> Error() const { return error_; }
 
-    bool Has(const char* field) const { return object_.contains(QLatin1String(field)); }
+    bool Has(const char* field) const { return source_.Has(field); }
 
-    // A whole JSON number; a missing or mistyped one is an error naming it.
+    // A whole number; a missing or mistyped one is an error naming it.
     long Number(const char* field, std::optional<ListRange> range = std::nullopt) {
         if (error_) {
             return 0;
         }
-        const QJsonValue v = object_.value(QLatin1String(field));
-        const double d = v.toDouble();
-        const bool whole =
-            v.isDouble() && std::isfinite(d) && d == std::trunc(d) && std::fabs(d) <= 1e6;
+        const PageSource::Value v = source_.Get(field);
+        const double d = v.number;
+        const bool whole = v.kind == PageSource::Kind::Number && std::isfinite(d) &&
+                           d == std::trunc(d) && std::fabs(d) <= 1e6;
         if (!whole) {
-            Fail(field, v.isUndefined() ? "missing number" : "expected a whole number");
+            Fail(field, v.kind == PageSource::Kind::Missing ? "missing number"
+                                                             : "expected a whole number");
             return 0;
         }
         const long n = static_cast<long>(d);
@@ -57,23 +88,23 @@ class JsonPageReader {
         if (error_) {
             return false;
         }
-        const QJsonValue v = object_.value(QLatin1String(field));
-        if (!v.isBool()) {
-            Fail(field, v.isUndefined() ? "missing flag (true or false)"
-                                        : "expected a flag (true or false)");
+        const PageSource::Value v = source_.Get(field);
+        if (v.kind != PageSource::Kind::Flag) {
+            Fail(field, v.kind == PageSource::Kind::Missing ? "missing flag (true or false)"
+                                                             : "expected a flag (true or false)");
         }
-        return v.toBool();
+        return v.flag;
     }
 
     QString Text(const char* field) {
         if (error_) {
             return {};
         }
-        const QJsonValue v = object_.value(QLatin1String(field));
-        if (!v.isUndefined() && !v.isString()) {
+        PageSource::Value v = source_.Get(field);
+        if (v.kind != PageSource::Kind::Missing && v.kind != PageSource::Kind::Text) {
             Fail(field, "expected a text");
         }
-        return v.toString();
+        return std::move(v.text);
     }
 
     void Fail(const char* field, const QString& what) {
@@ -83,7 +114,7 @@ class JsonPageReader {
     }
 
   private:
-    QJsonObject object_;
+    const PageSource& source_;
     QString prefix_;
     std::optional<DocumentError> error_;
 };
@@ -142,7 +173,14 @@ std::variant<PageFields, DocumentError> PageFromJson(const QJsonObject& root, co
         return Refused(QString("%1: expected an object with the chart input's fields")
                            .arg(QLatin1String(key)));
     }
-    JsonPageReader r(value.toObject(), QLatin1String(key));
+    return PageFromSource(JsonObjectSource(value.toObject()), key, hasName);
+}
+
+}  // namespace
+
+std::variant<PageFields, DocumentError> PageFromSource(const PageSource& source, const char* key,
+                                                       bool hasName) {
+    JsonPageReader r(source, QLatin1String(key));
     PageFields page;
     page.HasName = hasName;
     if (hasName) {
@@ -208,6 +246,8 @@ std::variant<PageFields, DocumentError> PageFromJson(const QJsonObject& root, co
     }
     return page;
 }
+
+namespace {
 
 // The page's whole number of a field as the page shows it; a blank or
 // unreadable field as 0 (the page checks refuse those before saving).
@@ -282,7 +322,10 @@ std::variant<Pages, DocumentError> PagesFromJson(const QByteArray& document) {
     if (!json.isObject()) {
         return Refused("input: expected an object with \"birth\" and \"day\"");
     }
-    const QJsonObject root = json.object();
+    return PagesFromJsonObject(json.object());
+}
+
+std::variant<Pages, DocumentError> PagesFromJsonObject(const QJsonObject& root) {
     if (root.contains("format") && root.value("format") != QJsonValue(kChartFormat)) {
         return Refused(QString("input: not a chart file (format \"%1\", expected \"%2\")")
                            .arg(root.value("format").toVariant().toString(), kChartFormat));

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "chart/moon_chart.h"
+#include "chart/nakshatra_names_27.h"
 #include "driver/chart_calculation.h"
 #include "engine/chart_positions.h"
 #include "engine/position_text.h"
@@ -93,6 +95,18 @@ KotaRing RingOfBirth(const ChartInput& birth) {
     charts.CalculateBirth(birth);
     const BirthChartView chart = charts.BirthChart();
     return KotaRing(BirthKotaNakshatra(chart.BirthNakshatraName, chart.Moon.NakshatraIndex));
+}
+
+BirthNakshatras BirthNakshatrasOf(const ChartInput& birth) {
+    const MoonPosition moon = ComputeMoonPosition(birth);
+    const std::string_view name27 =
+        NakshatraNames27[static_cast<std::size_t>(moon.NakshatraIndex)];
+    // The position text the birth pass would carry, through the very rule it
+    // would pass.
+    const std::string positionText =
+        ToPositionText(FormatSignPosition(moon.siderealLongitudeDegrees));
+    const std::string birthName = BirthNakshatraNameFor(name27, positionText);
+    return {name27, BirthKotaNakshatra(birthName, moon.NakshatraIndex)};
 }
 
 std::string_view KotaNakshatraName(KotaNakshatra k) {

@@ -33,6 +33,8 @@ struct DocumentError {
 // Dates and clock times must be ones the page lists offer. A "format" other
 // than a chart's, or a "version" newer than this program's, is refused.
 std::variant<Pages, DocumentError> PagesFromJson(const QByteArray& document);
+// The same for a document already parsed.
+std::variant<Pages, DocumentError> PagesFromJsonObject(const QJsonObject& root);
 
 // The chart document of two pages, as a chart file writes it: format,
 // version, and exactly the keys PagesFromJson reads. A page bound to a

@@ -33,6 +33,15 @@ KotaStretch StretchOf(KotaNakshatra nakshatra);
 // The ring of a birth: the birth pass, its birth nakshatra, the ring from it.
 KotaRing RingOfBirth(const ChartInput& birth);
 
+// The birth nakshatra in both schemes from the Moon alone: what a birth pass
+// gives (the Abhijit test on the Moon's position text included) without the
+// bodies a reading of many births never looks at.
+struct BirthNakshatras {
+    std::string_view Name27;  // the Moon's, as the report prints it
+    KotaNakshatra Kota = 0;   // place 1 of the ring
+};
+BirthNakshatras BirthNakshatrasOf(const ChartInput& birth);
+
 // What a reading prints of one body: its nakshatra, place, zone and result.
 struct KotaStanding {
     KotaNakshatra Nakshatra = -1;

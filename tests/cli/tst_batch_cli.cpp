@@ -1,0 +1,145 @@
+// kotachakra-cli --batch: many readings from JSON lines or CSV, refused rows
+// reported with their line and skipped, every reading the same as the one
+// the command line gives alone.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Cli(const QStringList& args, const QByteArray& input = {}) {
+    QProcess p;
+    p.start(KOTACHAKRA_CLI, args);
+    if (!p.waitForStarted()) {
+        return {};
+    }
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QList<QByteArray> Lines(const QByteArray& text) {
+    return text.trimmed().isEmpty() ? QList<QByteArray>() : text.trimmed().split('\n');
+}
+
+const QByteArray kCsv =
+    "birth.Name,birth.Month,birth.Day,birth.Year,birth.Hour,birth.Minute,birth.Place,"
+    "day.Month,day.Day,day.Year,day.Hour,day.Minute,day.Place\n"
+    "\"Rao, Asha\",1,26,1990,16,5,New Delhi,7,15,2026,12,0,Madrid\n"
+    "Bad Date,2,30,1990,16,5,New Delhi,7,15,2026,12,0,Madrid\n"
+    "\n"
+    "Ravi,1,1,2000,12,0,London,6,15,1980,10,30,New Delhi\n"
+    "Skipped Hour,1,1,2000,12,0,London,3,8,2026,2,30,New York\n"
+    "Open Quote,\"1,1,2000\n";
+
+// A random but admitted chart document.
+QJsonObject RandomDocument(QRandomGenerator& rng) {
+    const auto page = [&rng](bool birth) {
+        QJsonObject p{{"Month", rng.bounded(1, 13)},
+                      {"Day", rng.bounded(1, 29)},
+                      {"Year", rng.bounded(1901, 2051)},
+                      {"Hour", rng.bounded(0, 24)},
+                      {"Minute", rng.bounded(0, 60)},
+                      {"ZoneHours", rng.bounded(0, 15)},
+                      {"ZoneMinutes", rng.bounded(0, 60)},
+                      {"LongitudeDegrees", rng.bounded(0, 180)},
+                      {"LongitudeMinutes", rng.bounded(0, 60)},
+                      {"IsEast", rng.bounded(2) == 1},
+                      {"LatitudeDegrees", rng.bounded(0, 90)},
+                      {"LatitudeMinutes", rng.bounded(0, 60)},
+                      {"IsSouth", rng.bounded(2) == 1},
+                      {"IsDaylightSaving", rng.bounded(3) == 0}};
+        if (birth) {
+            p["Name"] = QString("Person %1").arg(rng.bounded(1000));
+        }
+        return p;
+    };
+    return {{"birth", page(true)}, {"day", page(false)}};
+}
+
+}  // namespace
+
+class TestBatchCli : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Good rows give readings under their own line numbers; each refused row
+    // is one line on standard error; the status tells that some were refused.
+    void csvWithRefusedRows() {
+        const Run r = Cli({"--batch", "-"}, kCsv);
+        QCOMPARE(r.exitCode, 2);
+        const QList<QByteArray> rows = Lines(r.out);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(rows[0].startsWith("line,name,birth nakshatra,Sun place,Sun zone,Sun result,"));
+        QVERIFY(rows[0].endsWith(",Ketu place,Ketu zone,Ketu result"));
+        QVERIFY(rows[1].startsWith("2,\"Rao, Asha\",Uttara Ashadha,"));
+        QVERIFY(rows[2].startsWith("5,Ravi,Swati,"));
+        QCOMPARE(rows[1].count(','), 3 + 27 - 1 + 1);  // the quoted comma counts too
+        QCOMPARE(Lines(r.err),
+                 QList<QByteArray>(
+                     {"line 3: birth: Please Enter Correct Date Or Month!",
+                      "line 6: day: 2:30 on 8 March 2026 does not exist in America/New_York: "
+                      "clocks went from 2:00 to 3:00",
+                      "line 7: a quote is left open"}));
+    }
+
+    void csvHeaderMustNameThePages() {
+        const Run r = Cli({"--batch", "-"}, "Name,Month\nAsha,1\n");
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.startsWith("line 1: header column \"Name\" is not birth.KEY or day.KEY"),
+                 r.err.constData());
+    }
+
+    // Every row of a batch is the reading the command line gives for that
+    // chart alone: the same birth nakshatra and the same nine placements.
+    void rowsEqualSingleReadings() {
+        QRandomGenerator rng(20261208);
+        QByteArray lines;
+        QList<QJsonObject> documents;
+        for (int i = 0; i < 25; ++i) {
+            documents << RandomDocument(rng);
+            lines += QJsonDocument(documents.last()).toJson(QJsonDocument::Compact) + "\n";
+        }
+        const Run batch = Cli({"--batch", "-", "--format", "json"}, lines);
+        QCOMPARE(batch.exitCode, 0);
+        const QList<QByteArray> rows = Lines(batch.out);
+        QCOMPARE(rows.size(), documents.size());
+        for (int i = 0; i < documents.size(); ++i) {
+            const QJsonObject row = QJsonDocument::fromJson(rows[i]).object();
+            QCOMPARE(row["line"].toInt(), i + 1);
+            const Run alone = Cli({"--input", "-", "--format", "json"},
+                                  QJsonDocument(documents[i]).toJson());
+            QCOMPARE(alone.exitCode, 0);
+            const QJsonObject single = QJsonDocument::fromJson(alone.out).object();
+            QCOMPARE(row["birthNakshatra"], single["birthNakshatra"]);
+            QCOMPARE(row["birthKotaNakshatra"], single["birthKotaNakshatra"]);
+            QCOMPARE(row["placements"], single["placements"]);
+        }
+    }
+
+    void unreadableInput() {
+        QTemporaryDir dir;
+        const Run missing = Cli({"--batch", dir.filePath("none.csv")});
+        QCOMPARE(missing.exitCode, 66);
+        QVERIFY(missing.err.contains("cannot read") && missing.err.contains("No such file"));
+        const Run folder = Cli({"--batch", dir.path()});
+        QCOMPARE(folder.exitCode, 66);
+        QVERIFY(folder.err.contains("it is a directory"));
+        QCOMPARE(Cli({"--batch", "-", "--input", "x.json"}).exitCode, 64);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchCli)
+#include "tst_batch_cli.moc"
