@@ -1,15 +1,27 @@
 #include "app/report_text_box.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTextDocumentFragment>
 
 namespace zkc::app {
 
 void ReportTextBox::EmptyClipboardIfOurs() const {
     QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard->supportsSelection() && clipboard->ownsSelection()) {
+        clipboard->clear(QClipboard::Selection);
+    }
     const QMimeData* data = clipboard->mimeData();
+    const bool deliberate =
+        data && (data->hasFormat(QLatin1String(kDeliberateCopyFormat)) ||
+                 (!deliberateCopyText_.isEmpty() && data->text() == deliberateCopyText_));
+    if (deliberate) {
+        return;
+    }
     // Not every platform tells ownership or keeps a private format, so a
     // copy of the report is also recognised by its text.
     const bool ours = clipboard->ownsClipboard() ||
@@ -32,6 +44,43 @@ QMimeData* ReportTextBox::createMimeDataFromSelection() const {
     data->setData(QLatin1String(kReportMimeFormat), QByteArray("1"));
     lastCopiedText_ = data->text();
     return data;
+}
+
+void ReportTextBox::CopyReading() {
+    QTextCursor selection = textCursor();
+    if (!selection.hasSelection()) {
+        selection.select(QTextCursor::Document);
+    }
+    auto* data = new QMimeData;
+    data->setText(selection.selection().toPlainText());
+    data->setHtml(selection.selection().toHtml());
+    data->setData(QLatin1String(kReportMimeFormat), QByteArray("1"));
+    data->setData(QLatin1String(kDeliberateCopyFormat), QByteArray("1"));
+    deliberateCopyText_ = data->text();
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ReportTextBox::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyReading();
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void ReportTextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.setObjectName("mnuReading");
+    QAction* copy = menu.addAction(textCursor().hasSelection() ? "&Copy" : "&Copy Reading");
+    copy->setObjectName("mnuCopyReading");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!document()->isEmpty());
+    QAction* all = menu.addAction("Select &All");
+    all->setShortcut(QKeySequence::SelectAll);
+    connect(copy, &QAction::triggered, this, [this] { CopyReading(); });
+    connect(all, &QAction::triggered, this, &QTextEdit::selectAll);
+    menu.exec(event->globalPos());
 }
 
 void ReportTextBox::mousePressEvent(QMouseEvent* event) {

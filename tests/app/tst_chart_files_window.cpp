@@ -2,13 +2,16 @@
 // reading; a refused file changes nothing; the recent list; unsaved changes
 // on closing; pages remembered between runs; the day set to now; export and
 // print.
+#include <QClipboard>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
 #include "app/input_page.h"
+#include "app/report_text_box.h"
 #include "documents/chart_document.h"
 #include "version/version.h"
 #include "window_fixture.h"
@@ -277,6 +280,43 @@ class TestChartFilesWindow : public QObject {
         const QDateTime local = w.clock.now.toLocalTime();
         QCOMPARE(w.Combo("cboHHOracle")->currentText(), QString::number(local.time().hour()));
         QCOMPARE(w.Combo("cboYear")->currentText(), QString("1901"));  // page 1 untouched
+    }
+
+    // Ctrl+C and the report's menu copy the reading for the user to paste;
+    // the mouse working over the report leaves such a copy, while it still
+    // empties what the program put on the clipboard by itself.
+    void readingIsCopyable() {
+        Window w;
+        w.FillPage(false);
+        w.FillPage(true);
+        w.Click("cmdCalculate");
+        auto* report = w.Get<app::ReportTextBox>("RTBResult");
+        QClipboard* clipboard = QGuiApplication::clipboard();
+
+        // What the program copies without being asked still goes.
+        report->selectAll();
+        report->copy();
+        QVERIFY(clipboard->text().startsWith("Personal Details"));
+        QTest::mouseMove(report->viewport(), QPoint(25, 25));
+        QTest::mouseMove(report->viewport(), QPoint(35, 45));
+        QCOMPARE(clipboard->text(), QString());
+
+        report->setFocus();
+        QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), report->toPlainText());
+        for (const QPoint& p : {QPoint(20, 20), QPoint(40, 50), QPoint(60, 30)}) {
+            QTest::mouseMove(report->viewport(), p);
+            QTest::mouseClick(report->viewport(), Qt::LeftButton, {}, p);
+        }
+        QCOMPARE(clipboard->text(), report->toPlainText());
+
+        // Nothing selected: the menu's copy takes the whole reading.
+        clipboard->clear();
+        report->moveCursor(QTextCursor::Start);
+        report->CopyReading();
+        QVERIFY(clipboard->text().startsWith("Personal Details"));
+        QVERIFY(clipboard->mimeData()->hasFormat(app::kDeliberateCopyFormat));
     }
 
     void exportAndPrint() {
