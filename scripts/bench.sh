@@ -12,4 +12,6 @@ build/bench/bench/bench_scan
 bench/count_instructions.sh build/bench/bench/bench_scan CsvRows TenThousandCsvRowsForCounting 10000
 build/bench/bench/bench_events
 bench/count_instructions.sh build/bench/bench/bench_events Century CenturyForCounting
+build/bench/bench/bench_places
+build/bench/bench/bench_batch
 QT_QPA_PLATFORM=offscreen build/bench/bench/bench_app
