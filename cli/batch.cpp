@@ -18,6 +18,7 @@
 #include "cli/exit_codes.h"
 #include "cli/input_reading.h"
 #include "cli/output_channel.h"
+#include "cli/standing_columns.h"
 #include "cli/text_buffer.h"
 #include "cli/vector_state.h"
 #include "documents/chart_document.h"
@@ -358,13 +359,7 @@ void PutCsvText(TextBuffer& w, std::string_view text) {
 
 void WriteCsvHeader(TextBuffer& w) {
     w.Put("line,name,birth nakshatra");
-    for (std::size_t i = 0; i < kPlacedBodies; ++i) {
-        for (const char* column : {" place", " zone", " result"}) {
-            w.Put(',');
-            w.Put(BodyNames[i]);
-            w.Put(column);
-        }
-    }
+    PutStandingHeader(w);
     w.Put('\n');
 }
 
@@ -375,12 +370,7 @@ void WriteCsvRow(TextBuffer& w, long long line, const Reading& r) {
     w.Put(',');
     w.Put(r.birthNakshatra);
     for (const KotaStanding& s : r.standings) {
-        w.Put(',');
-        w.Number(s.Place);
-        w.Put(',');
-        w.Put(ZoneLabel(s.Zone));
-        w.Put(',');
-        w.Put(ResultLabel(s.Result));
+        PutStandingCells(w, s.Place, s.Zone, s.Result);
     }
     w.Put('\n');
 }

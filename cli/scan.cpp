@@ -7,6 +7,7 @@
 #include "cli/exit_codes.h"
 #include "cli/interruption.h"
 #include "cli/output_channel.h"
+#include "cli/standing_columns.h"
 #include "cli/progress_bar.h"
 #include "cli/text_buffer.h"
 #include "cli/vector_state.h"
@@ -27,23 +28,12 @@ constexpr std::int64_t kRowsPerChunk = 2048;
 
 void WriteCsvHeader(TextBuffer& w) {
     w.Put("date,time");
-    for (std::size_t i = 0; i < kPlacedBodies; ++i) {
-        for (const char* column : {" place", " zone", " result"}) {
-            w.Put(',');
-            w.Put(BodyNames[i]);
-            w.Put(column);
-        }
-    }
+    PutStandingHeader(w);
     w.Put('\n');
 }
 
 void WriteCsvPlacement(TextBuffer& w, std::size_t, int place, KotaZone zone, KotaResult result) {
-    w.Put(',');
-    w.Number(place);
-    w.Put(',');
-    w.Put(ZoneLabel(zone));
-    w.Put(',');
-    w.Put(ResultLabel(result));
+    PutStandingCells(w, place, zone, result);
 }
 
 void WriteJsonPlacement(TextBuffer& w, std::size_t body, int place, KotaZone zone,

@@ -63,7 +63,7 @@ std::string FormatSignPosition(double x) {
     return text;
 }
 
-void FormatSignPosition(double x, std::string& out) {
+TruncatedLongitude TruncateLongitude(double x) {
     double a = std::fabs(x);
     if (!std::isfinite(a)) {
         a = 0;
@@ -79,16 +79,20 @@ void FormatSignPosition(double x, std::string& out) {
     const double minutes = std::floor(m60);
     const double r = m60 - minutes;
     const double seconds = std::floor(60 * r);
-    const int wholeDegrees = static_cast<int>(d);
-    const int sign = wholeDegrees / 30;
+    return {static_cast<int>(d), static_cast<int>(minutes), static_cast<int>(seconds)};
+}
+
+void FormatSignPosition(double x, std::string& out) {
+    const TruncatedLongitude t = TruncateLongitude(x);
+    const int sign = t.WholeDegrees / 30;
 
     char buffer[32];
-    char* p = WriteNumber(buffer, wholeDegrees - 30 * sign);
+    char* p = WriteNumber(buffer, t.WholeDegrees - 30 * sign);
     p = WriteText(p, kDegreeMark);
     *p++ = ' ';
-    p = WriteNumber(p, static_cast<int>(minutes));
+    p = WriteNumber(p, t.Minutes);
     p = WriteText(p, "' ");
-    p = WriteNumber(p, static_cast<int>(seconds));
+    p = WriteNumber(p, t.Seconds);
     p = WriteText(p, "\" ");
     p = WriteText(p, SignAbbreviation(sign));
     out.assign(buffer, static_cast<std::size_t>(p - buffer));

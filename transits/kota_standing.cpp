@@ -64,21 +64,13 @@ const ArcMinuteTable& Table() {
 }  // namespace
 
 int ArcMinuteOfLongitude(double x) {
-    // FormatSignPosition's arithmetic; ToPositionText and ParsePositionText
+    // The long form's own truncation; ToPositionText and ParsePositionText
     // then keep the whole degrees within the sign and the whole minutes.
-    double a = std::fabs(x);
-    if (!std::isfinite(a)) {
-        a = 0;
-    }
-    if (a >= 360) {
-        a = std::fmod(a, 360.0);
-    }
-    const double d = std::floor(a);
-    const double minutes = std::floor(60 * (a - d));
-    if (minutes > 59) {
+    const TruncatedLongitude t = TruncateLongitude(x);
+    if (t.Minutes > 59) {
         return -1;  // a minute field of 60 is not a position text
     }
-    return static_cast<int>(d) * 60 + static_cast<int>(minutes);
+    return t.WholeDegrees * 60 + t.Minutes;
 }
 
 KotaNakshatra KotaNakshatraOfLongitude(double degrees) {

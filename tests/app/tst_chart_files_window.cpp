@@ -22,15 +22,6 @@ using zkc::test::Window;
 
 namespace {
 
-QAction* Action(const Window& w, const char* name) {
-    for (QAction* a : w.frm->findChildren<QAction*>()) {
-        if (a->objectName() == QLatin1String(name)) {
-            return a;
-        }
-    }
-    qFatal("no action %s", name);
-}
-
 // Everything both pages hold, for before-and-after comparisons.
 QStringList Snapshot(const Window& w) {
     QStringList all;
@@ -85,10 +76,10 @@ class TestChartFilesWindow : public QObject {
                  QStringList({"&Calculate", "-", "&New", "&Open\u2026", "Open &Recent", "&Save",
                               "Save &As\u2026", "-", "&Export\u2026", "&Print\u2026", "-",
                               "Set &Day to Now", "&Transits\u2026", "-", "&Quit"}));
-        QCOMPARE(Action(w, "mnuNew")->shortcut(), QKeySequence(QKeySequence::New));
-        QCOMPARE(Action(w, "mnuSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
-        QCOMPARE(Action(w, "mnuSetDayToNow")->shortcut(), QKeySequence("Ctrl+T"));
-        QCOMPARE(Action(w, "mnuQuit")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(w.Action("mnuNew")->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(w.Action("mnuSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+        QCOMPARE(w.Action("mnuSetDayToNow")->shortcut(), QKeySequence("Ctrl+T"));
+        QCOMPARE(w.Action("mnuQuit")->shortcut(), QKeySequence("Ctrl+Q"));
     }
 
     // Save, New, Open: the same pages, binding included, and the same reading.
@@ -103,14 +94,14 @@ class TestChartFilesWindow : public QObject {
         const QStringList filled = Snapshot(w);
 
         w.files.answers << path;
-        Action(w, "mnuSave")->trigger();  // untitled: asks where, as Save As
+        w.Action("mnuSave")->trigger();  // untitled: asks where, as Save As
         QVERIFY(QFile::exists(path));
         QCOMPARE(w.frm->CurrentFile(), path);
         QCOMPARE(w.frm->windowTitle(),
                  "asha.kota[*] \u2014 Zorvik Kota Chakra v" + QString(kVersion));
         QVERIFY(!w.frm->isWindowModified());
 
-        Action(w, "mnuNew")->trigger();
+        w.Action("mnuNew")->trigger();
         QVERIFY(Snapshot(w) != filled);
         QCOMPARE(w.Edit("txtName")->text(), QString());
         QCOMPARE(w.Combo("cboYearOracle")->currentText(), QString("1901"));
@@ -118,7 +109,7 @@ class TestChartFilesWindow : public QObject {
         QCOMPARE(w.Front(), QString("fraDOBDetails"));
 
         w.files.answers << path;
-        Action(w, "mnuOpen")->trigger();
+        w.Action("mnuOpen")->trigger();
         QCOMPARE(Snapshot(w), filled);
         QVERIFY(w.Get<app::InputPage>("fraOracleDetails")->IsBound());
         QVERIFY(!w.frm->isWindowModified());
@@ -132,7 +123,7 @@ class TestChartFilesWindow : public QObject {
         Window w;
         w.FillPage(true);  // page 1 empty
         w.files.answers << dir.filePath("x.kota");
-        Action(w, "mnuSaveAs")->trigger();
+        w.Action("mnuSaveAs")->trigger();
         QCOMPARE(w.LastMessage(), QString("Please Enter Name"));
         QVERIFY(!QFile::exists(dir.filePath("x.kota")));
     }
@@ -173,7 +164,7 @@ class TestChartFilesWindow : public QObject {
         const bool modified = w.frm->isWindowModified();
         w.files.answers << dir.filePath("bad.kota");
         w.unsaved.answer = app::UnsavedChanges::Discard;
-        Action(w, "mnuOpen")->trigger();
+        w.Action("mnuOpen")->trigger();
         QVERIFY2(w.LastMessage().startsWith(message), qPrintable(w.LastMessage()));
         QCOMPARE(w.messages.shown.last().icon, MessageIcon::Stop);
         QCOMPARE(Snapshot(w), before);
@@ -191,7 +182,7 @@ class TestChartFilesWindow : public QObject {
         for (int i = 1; i <= 10; ++i) {
             saved << dir.filePath(QString("chart%1.kota").arg(i));
             w.files.answers << saved.last();
-            Action(w, "mnuSaveAs")->trigger();
+            w.Action("mnuSaveAs")->trigger();
         }
         QFile::remove(saved[9]);
         auto* recent = w.frm->findChild<QMenu*>("mnuRecent");
@@ -264,19 +255,19 @@ class TestChartFilesWindow : public QObject {
         Window w;
         auto* day = w.Get<app::InputPage>("fraOracleDetails");
         day->BindToPlace(places::Atlas::Shared().Find("Madrid", 1)[0]);
-        Action(w, "mnuSetDayToNow")->trigger();
+        w.Action("mnuSetDayToNow")->trigger();
         QCOMPARE(w.Combo("cboYearOracle")->currentText(), QString("2026"));
         QCOMPARE(w.Combo("cboMonthOracle")->currentText(), QString("July"));
         QCOMPARE(w.Combo("cboDateOracle")->currentText(), QString("15"));
         QCOMPARE(w.Combo("cboHHOracle")->currentText(), QString("12"));
         QCOMPARE(w.Combo("cboMMOracle")->currentText(), QString("0"));
         day->BindToPlace(places::Atlas::Shared().Find("Kathmandu", 1)[0]);
-        Action(w, "mnuSetDayToNow")->trigger();
+        w.Action("mnuSetDayToNow")->trigger();
         QCOMPARE(w.Combo("cboHHOracle")->currentText(), QString("15"));
         QCOMPARE(w.Combo("cboMMOracle")->currentText(), QString("45"));
         // Unbound: the computer's own clock.
         day->Unbind();
-        Action(w, "mnuSetDayToNow")->trigger();
+        w.Action("mnuSetDayToNow")->trigger();
         const QDateTime local = w.clock.now.toLocalTime();
         QCOMPARE(w.Combo("cboHHOracle")->currentText(), QString::number(local.time().hour()));
         QCOMPARE(w.Combo("cboYear")->currentText(), QString("1901"));  // page 1 untouched
@@ -324,24 +315,24 @@ class TestChartFilesWindow : public QObject {
         Window w;
         FillChart(w);
         w.files.answers << dir.filePath("reading.pdf");
-        Action(w, "mnuExport")->trigger();
+        w.Action("mnuExport")->trigger();
         QFile pdf(dir.filePath("reading.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().startsWith("%PDF-"));
 
         w.files.answers << dir.filePath("reading.png");
-        Action(w, "mnuExport")->trigger();
+        w.Action("mnuExport")->trigger();
         QImage picture(dir.filePath("reading.png"));
         QCOMPARE(picture.size(), w.Get("fraResult")->size() * 2);
 
-        Action(w, "mnuPrint")->trigger();
+        w.Action("mnuPrint")->trigger();
         QCOMPARE(w.printing.names, QStringList({"Kota Chakra of Asha Rao, 15 July 2026"}));
         QVERIFY(w.printing.printed.startsWith("%PDF-"));
 
         // A page that fails its checks is neither exported nor printed.
         w.Edit("txtName")->clear();
         w.files.answers << dir.filePath("none.pdf");
-        Action(w, "mnuExport")->trigger();
+        w.Action("mnuExport")->trigger();
         QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
         QCOMPARE(w.LastMessage(), QString("Please Enter Name"));
     }

@@ -6,20 +6,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "program_run.h"
+
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using zkc::test::Run;
 
 Run Start(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return zkc::test::RunProgram(program, args);
 }
 
 Run Export(const QStringList& args) {

@@ -16,15 +16,6 @@ using zkc::test::Window;
 
 namespace {
 
-QAction* Action(const Window& w, const char* name) {
-    for (QAction* a : w.frm->findChildren<QAction*>()) {
-        if (a->objectName() == QLatin1String(name)) {
-            return a;
-        }
-    }
-    qFatal("no action %s", name);
-}
-
 // The help page the build copies beside this test program, where the
 // window must find it; and the sections of it that the default addresses
 // name (README: every address defaults to a section of the local page).
@@ -52,10 +43,10 @@ class TestLinks : public QObject {
     void menuItemsAndLinks() {
         UrlCatcher catcher;
         Window w;
-        Action(w, "mnuOnline")->trigger();
-        Action(w, "mnuVisit")->trigger();
-        Action(w, "mnuUpdate")->trigger();
-        Action(w, "mnuMakeMoney")->trigger();
+        w.Action("mnuOnline")->trigger();
+        w.Action("mnuVisit")->trigger();
+        w.Action("mnuUpdate")->trigger();
+        w.Action("mnuMakeMoney")->trigger();
         QTest::mouseClick(w.Get<app::ClickableLabel>("lblBanner"), Qt::LeftButton);
         QTest::mouseClick(w.Get<app::ClickableLabel>("lblFullBrand"), Qt::LeftButton);
         // Online help, home, updates, full brand; the banner leads home, the
@@ -160,7 +151,7 @@ class TestLinks : public QObject {
             QCOMPARE_EQ(catcher.opened.size(), 2);
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        Action(w, "mnuAbout")->trigger();
+        w.Action("mnuAbout")->trigger();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         // "Click here for more details." leads to the full brand, the home
         // page link home.
@@ -171,7 +162,7 @@ class TestLinks : public QObject {
         WhenModalOpens([](QWidget* modal) {
             QTest::mouseClick(modal->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
-        Action(w, "mnuAbout")->trigger();
+        w.Action("mnuAbout")->trigger();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };

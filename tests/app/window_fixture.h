@@ -174,6 +174,15 @@ struct Window {
         return w;
     }
     QLineEdit* Edit(const QString& name) const { return Get<QLineEdit>(name); }
+    // A menu item by its name.
+    QAction* Action(const char* name) const {
+        for (QAction* a : frm->findChildren<QAction*>()) {
+            if (a->objectName() == QLatin1String(name)) {
+                return a;
+            }
+        }
+        qFatal("no action %s", name);
+    }
     QComboBox* Combo(const QString& name) const { return Get<QComboBox>(name); }
     QString Front() const { return frm->FrontPage()->objectName(); }
     QString LastMessage() const {

@@ -8,24 +8,14 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "program_run.h"
+
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using zkc::test::Run;
 
 Run Cli(const QStringList& args) {
-    QProcess p;
-    p.start(KOTACHAKRA_CLI, args);
-    if (!p.waitForStarted()) {
-        return {};
-    }
-    p.closeWriteChannel();
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return zkc::test::RunProgram(KOTACHAKRA_CLI, args);
 }
 
 QString Golden(const QString& name) {

@@ -11,27 +11,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "program_run.h"
+
 #include "version/version.h"
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using zkc::test::Run;
 
 Run Cli(const QStringList& args, const QByteArray& input = {}) {
-    QProcess p;
-    p.start(KOTACHAKRA_CLI, args);
-    if (!p.waitForStarted()) {
-        return {};
-    }
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return zkc::test::RunProgram(KOTACHAKRA_CLI, args, input);
 }
 
 // A run with the process set up by `prepare` (files for the standard

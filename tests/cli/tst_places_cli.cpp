@@ -7,25 +7,14 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "program_run.h"
+
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using zkc::test::Run;
 
 Run Cli(const QStringList& args, const QByteArray& input = {}) {
-    QProcess p;
-    p.start(KOTACHAKRA_CLI, args);
-    if (!p.waitForStarted()) {
-        return {};
-    }
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return zkc::test::RunProgram(KOTACHAKRA_CLI, args, input);
 }
 
 // A birth in New Delhi and a day given by the options that follow.

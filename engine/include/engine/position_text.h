@@ -28,6 +28,16 @@ std::string_view SignAbbreviation(int sign);
 // 0 … 11 for "Ari" … "Pis"; nullopt for anything else.
 std::optional<int> SignIndex(std::string_view abbreviation);
 
+// A longitude as its long form writes it: |x| reduced below 360 (a value
+// that is not finite taken as 0), then whole degrees, minutes and seconds,
+// each truncated, never rounded.
+struct TruncatedLongitude {
+    int WholeDegrees = 0;  // 0 … 359
+    int Minutes = 0;       // 0 … 59 (60 only where 60 × a fraction rounds up)
+    int Seconds = 0;
+};
+TruncatedLongitude TruncateLongitude(double x);
+
 // Long form of |x| degrees. Degrees, minutes and seconds are truncated at
 // every stage, never rounded, so 29.99999 is 29° 59' 59" Ari. A longitude of
 // 360 or more is taken modulo 360 (exactly 360 is 0° 0' 0" Ari), so every
