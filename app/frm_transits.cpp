@@ -26,12 +26,9 @@ namespace zkc::app {
 namespace {
 
 QString Heading(const ChartInput& birth, const ChartInput& day) {
-    const std::string_view month = MonthName(day.Month);
-    QString text = QObject::tr("Changes of standing for %1 after %2 %3 %4, %5:%6")
+    QString text = QObject::tr("Changes of standing for %1 after %2, %3:%4")
                        .arg(QString::fromStdString(birth.Name))
-                       .arg(day.Day)
-                       .arg(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())))
-                       .arg(day.Year)
+                       .arg(QString::fromStdString(DateText(day.Year, day.Month, day.Day)))
                        .arg(day.Hour, 2, 10, QChar('0'))
                        .arg(day.Minute, 2, 10, QChar('0'));
     if (!day.City.empty()) {

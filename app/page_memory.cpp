@@ -3,42 +3,40 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "documents/core_text.h"
+
 namespace zkc::app {
 namespace {
 
 const QString kRecentKey = QStringLiteral("files/recent");
 const QString kFolderKey = QStringLiteral("files/lastFolder");
 
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 }  // namespace
 
 QVariantMap PageToVariant(const PageFields& page) {
     QVariantMap v;
-    v["name"] = Text(page.Name);
+    v["name"] = FromCore(page.Name);
     v["monthIndex"] = page.MonthIndex;
     v["dayIndex"] = page.DayIndex;
     v["year"] = page.Year;
     v["hour"] = page.Hour;
     v["minute"] = page.Minute;
-    v["zoneHour"] = Text(page.ZoneHour);
-    v["zoneMinute"] = Text(page.ZoneMinute);
-    v["lonDegrees"] = Text(page.LonDegrees);
-    v["lonMinutes"] = Text(page.LonMinutes);
-    v["latDegrees"] = Text(page.LatDegrees);
-    v["latMinutes"] = Text(page.LatMinutes);
+    v["zoneHour"] = FromCore(page.ZoneHour);
+    v["zoneMinute"] = FromCore(page.ZoneMinute);
+    v["lonDegrees"] = FromCore(page.LonDegrees);
+    v["lonMinutes"] = FromCore(page.LonMinutes);
+    v["latDegrees"] = FromCore(page.LatDegrees);
+    v["latMinutes"] = FromCore(page.LatMinutes);
     v["daylightSaving"] = page.IsDaylightSaving;
     v["east"] = page.IsEast;
     v["south"] = page.IsSouth;
-    v["city"] = Text(page.City);
-    v["state"] = Text(page.State);
-    v["country"] = Text(page.Country);
-    v["timeZone"] = Text(page.TimeZone);
+    v["city"] = FromCore(page.City);
+    v["state"] = FromCore(page.State);
+    v["country"] = FromCore(page.Country);
+    v["timeZone"] = FromCore(page.TimeZone);
     if (page.Place) {
-        v["place"] = QStringList{Text(page.Place->Name), Text(page.Place->State),
-                                 Text(page.Place->Country), Text(page.Place->CountryCode)};
+        v["place"] = QStringList{FromCore(page.Place->Name), FromCore(page.Place->State),
+                                 FromCore(page.Place->Country), FromCore(page.Place->CountryCode)};
     }
     return v;
 }

@@ -73,10 +73,6 @@ class DocumentReportSink : public ReportSink {
     QTextCursor cursor_;
 };
 
-QString DateText(const ChartInput& in) {
-    return QString("%1 %2 %3").arg(in.Day).arg(FromCore(MonthName(in.Month))).arg(in.Year);
-}
-
 QPageSize PaperOfTheLocale() {
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
                                                                       : QPageSize(QPageSize::A4);
@@ -134,7 +130,8 @@ Printout BuildPrintout(const ChartCalculation& charts, QPagedPaintDevice& device
 QString ReadingTitle(const ChartCalculation& charts) {
     const ChartInput& birth = charts.BirthChart().Input;
     const ChartInput& day = charts.OracleChart().Input;
-    return QString("Kota Chakra of %1, %2").arg(FromCore(birth.Name), DateText(day));
+    return QString("Kota Chakra of %1, %2")
+        .arg(FromCore(birth.Name), FromCore(DateText(day.Year, day.Month, day.Day)));
 }
 
 void PrintReading(const ChartCalculation& charts, QPagedPaintDevice& device) {

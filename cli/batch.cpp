@@ -75,7 +75,8 @@ class LineReader {
 
   private:
     void Take(Line& line, std::size_t count) {
-        if (line.tooLong || line.text.size() + count > static_cast<std::size_t>(kInputLimit)) {
+        if (line.tooLong ||
+            line.text.size() + count > static_cast<std::size_t>(kLargestChartDocumentBytes)) {
             line.tooLong = true;
             line.text.clear();
             return;
@@ -195,16 +196,19 @@ class CsvPageSource : public PageSource {
         }
         const std::string_view text = Trimmed(*cell);
         if (IsFlagKey(key)) {
-            if (EqualsIgnoringCase(text, "true") || text == "1" || EqualsIgnoringCase(text, "yes")) {
+            if (EqualsIgnoringCase(text, "true") || text == "1" ||
+                EqualsIgnoringCase(text, "yes")) {
                 return {Kind::Flag, 0, true, {}};
             }
-            if (EqualsIgnoringCase(text, "false") || text == "0" || EqualsIgnoringCase(text, "no")) {
+            if (EqualsIgnoringCase(text, "false") || text == "0" ||
+                EqualsIgnoringCase(text, "no")) {
                 return {Kind::Flag, 0, false, {}};
             }
         } else if (!IsTextKey(key)) {
             long long n = 0;
             const char* end = text.data() + text.size();
-            const char* digits = !text.empty() && text.front() == '+' ? text.data() + 1 : text.data();
+            const char* digits =
+                !text.empty() && text.front() == '+' ? text.data() + 1 : text.data();
             const auto [at, error] = std::from_chars(digits, end, n);
             if (error == std::errc() && at == end && digits != end) {
                 return {Kind::Number, static_cast<double>(n), false, {}};

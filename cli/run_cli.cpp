@@ -107,7 +107,7 @@ std::variant<QByteArray, InputError> Cli::ReadInput(const QString& path) const {
         case InputRead::Outcome::TooLarge:
             return InputError{kExitRefused, QString("input: larger than %1 MB, the most a "
                                                     "chart document may hold")
-                                                .arg(kInputLimit >> 20)};
+                                                .arg(kLargestChartDocumentBytes >> 20)};
         case InputRead::Outcome::Read:
             break;
     }

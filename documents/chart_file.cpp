@@ -12,6 +12,12 @@ ChartFileError Unreadable(const QString& path, const QString& reason) {
             QString("cannot read %1: %2").arg(QFileInfo(path).fileName(), reason)};
 }
 
+ChartFileError TooLarge(const QString& path) {
+    return Unreadable(
+        path,
+        QString("larger than %1 MB, so not a chart file").arg(kLargestChartDocumentBytes >> 20));
+}
+
 }  // namespace
 
 std::variant<Pages, ChartFileError> ReadChartFile(const QString& path) {
@@ -22,8 +28,8 @@ std::variant<Pages, ChartFileError> ReadChartFile(const QString& path) {
     if (info.isDir()) {
         return Unreadable(path, "it is a folder");
     }
-    if (info.size() > kLargestChartFileBytes) {
-        return Unreadable(path, "larger than 1 MB, so not a chart file");
+    if (info.size() > kLargestChartDocumentBytes) {
+        return TooLarge(path);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -31,9 +37,9 @@ std::variant<Pages, ChartFileError> ReadChartFile(const QString& path) {
     }
     // Read at most one byte past the limit: a file that grew after the size
     // check is still refused without reading it all.
-    const QByteArray bytes = file.read(kLargestChartFileBytes + 1);
-    if (bytes.size() > kLargestChartFileBytes) {
-        return Unreadable(path, "larger than 1 MB, so not a chart file");
+    const QByteArray bytes = file.read(kLargestChartDocumentBytes + 1);
+    if (bytes.size() > kLargestChartDocumentBytes) {
+        return TooLarge(path);
     }
     auto pages = PagesFromJson(bytes);
     if (const auto* error = std::get_if<DocumentError>(&pages)) {

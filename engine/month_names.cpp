@@ -7,4 +7,13 @@ std::string_view MonthName(int month) {
                                      : std::string_view();
 }
 
+std::string DateText(int year, int month, int day) {
+    std::string text = std::to_string(day);
+    text += ' ';
+    text += MonthName(month);
+    text += ' ';
+    text += std::to_string(year);
+    return text;
+}
+
 }  // namespace zkc

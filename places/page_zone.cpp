@@ -1,13 +1,6 @@
 #include "places/page_zone.h"
 
 namespace zkc::places {
-namespace {
-
-QString FromCore(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
 
 std::variant<std::optional<PageOffset>, ZoneError> OffsetOfPage(const PageFields& page) {
     if (page.UtcOffsetMinutes) {
@@ -17,7 +10,7 @@ std::variant<std::optional<PageOffset>, ZoneError> OffsetOfPage(const PageFields
     if (page.TimeZone.empty()) {
         return std::optional<PageOffset>();
     }
-    const QString zone = FromCore(page.TimeZone);
+    const QString zone = QString::fromStdString(page.TimeZone);
     const LocalTime local{QDate(page.Year, page.MonthIndex + 1, page.DayIndex + 1), page.Hour,
                           page.Minute};
     if (!local.Date.isValid()) {

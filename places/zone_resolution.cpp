@@ -16,10 +16,6 @@ namespace {
 constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
 constexpr int kLargestOffsetMinutes = 14 * 60;
 
-int RoundToMinutes(int seconds) {
-    return static_cast<int>(std::lround(seconds / 60.0));
-}
-
 QDateTime AtUtc(qint64 utcSeconds) {
     return QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC);
 }
@@ -36,11 +32,7 @@ QString ClockText(qint64 localSeconds) {
 }
 
 QString DateText(const QDate& date) {
-    const std::string_view month = MonthName(date.month());
-    return QString("%1 %2 %3")
-        .arg(date.day())
-        .arg(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())))
-        .arg(date.year());
+    return QString::fromStdString(zkc::DateText(date.year(), date.month(), date.day()));
 }
 
 QString LocalText(const LocalTime& local) {
@@ -52,11 +44,15 @@ QString LocalText(const LocalTime& local) {
 
 ZoneOffset OffsetAt(const QTimeZone& zone, qint64 utcSeconds) {
     const QDateTime at = AtUtc(utcSeconds);
-    return {RoundToMinutes(zone.offsetFromUtc(at)), RoundToMinutes(zone.standardTimeOffset(at)),
-            zone.isDaylightTime(at)};
+    return {OffsetMinutesOfSeconds(zone.offsetFromUtc(at)),
+            OffsetMinutesOfSeconds(zone.standardTimeOffset(at)), zone.isDaylightTime(at)};
 }
 
 }  // namespace
+
+int OffsetMinutesOfSeconds(int offsetSeconds) {
+    return static_cast<int>(std::lround(offsetSeconds / 60.0));
+}
 
 bool IsKnownZone(const QString& zoneId) {
     return !zoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8());

@@ -3,26 +3,20 @@
 #include <QDateTime>
 #include <QTimeZone>
 #include <algorithm>
-#include <cmath>
+
+#include "places/zone_resolution.h"
 
 namespace zkc::places {
-namespace {
-
-int RoundToMinutes(int seconds) {
-    return static_cast<int>(std::lround(seconds / 60.0));
-}
-
-}  // namespace
 
 ZoneTimeline::ZoneTimeline(const QString& zoneId, std::int64_t fromUtcSeconds,
                            std::int64_t toUtcSeconds) {
     const QTimeZone zone(zoneId.toUtf8());
     const QDateTime from = QDateTime::fromSecsSinceEpoch(fromUtcSeconds, Qt::UTC);
     const QDateTime to = QDateTime::fromSecsSinceEpoch(toUtcSeconds, Qt::UTC);
-    offsetMinutes_.push_back(RoundToMinutes(zone.offsetFromUtc(from)));
+    offsetMinutes_.push_back(OffsetMinutesOfSeconds(zone.offsetFromUtc(from)));
     for (const QTimeZone::OffsetData& change : zone.transitions(from, to)) {
         changeUtcSeconds_.push_back(change.atUtc.toSecsSinceEpoch());
-        offsetMinutes_.push_back(RoundToMinutes(change.offsetFromUtc));
+        offsetMinutes_.push_back(OffsetMinutesOfSeconds(change.offsetFromUtc));
     }
 }
 

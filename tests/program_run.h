@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>
+#include <functional>
 
 namespace zkc::test {
 
@@ -14,16 +15,24 @@ struct Run {
     QByteArray err;
 };
 
-inline Run RunProgram(const QString& program, const QStringList& args,
-                      const QByteArray& input = {}, int timeoutMs = 120000) {
+// `prepare` sets the process up before it starts: files for the standard
+// streams, the environment, descriptors to close. Standard input is the
+// given bytes unless `prepare` gave it a file.
+inline Run RunProgram(const QString& program, const QStringList& args, const QByteArray& input = {},
+                      const std::function<void(QProcess&)>& prepare = {}) {
     QProcess p;
+    if (prepare) {
+        prepare(p);
+    }
     p.start(program, args);
     if (!p.waitForStarted()) {
         return {};
     }
-    p.write(input);
+    if (!input.isEmpty()) {
+        p.write(input);
+    }
     p.closeWriteChannel();
-    if (!p.waitForFinished(timeoutMs)) {
+    if (!p.waitForFinished(120000)) {
         p.kill();
         p.waitForFinished();
         return {};

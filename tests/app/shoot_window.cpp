@@ -5,28 +5,8 @@
 // xvfb-run; QT_SCALE_FACTOR=2 gives the window at twice the scale.
 #include <QStyleFactory>
 
+#include "dark_desktop.h"
 #include "window_fixture.h"
-
-namespace {
-
-QPalette DarkDesktop() {
-    QPalette p;
-    const QColor window(0x2A, 0x2E, 0x32), base(0x1B, 0x1E, 0x20), text(0xFC, 0xFC, 0xFC);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::Window, window);
-        p.setColor(group, QPalette::WindowText, text);
-        p.setColor(group, QPalette::Base, base);
-        p.setColor(group, QPalette::AlternateBase, window);
-        p.setColor(group, QPalette::Text, text);
-        p.setColor(group, QPalette::Button, QColor(0x31, 0x36, 0x3B));
-        p.setColor(group, QPalette::ButtonText, text);
-        p.setColor(group, QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
-        p.setColor(group, QPalette::HighlightedText, text);
-    }
-    return p;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -37,7 +17,7 @@ int main(int argc, char* argv[]) {
     }
     if (args.contains("--dark")) {
         QApplication::setStyle(QStyleFactory::create("Fusion"));
-        QApplication::setPalette(DarkDesktop());
+        QApplication::setPalette(zkc::test::DarkDesktop());
     }
     const qsizetype pageAt = args.indexOf("--page");
     const QString page = pageAt > 0 && pageAt + 1 < args.size() ? args[pageAt + 1] : "result";

@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QMenuBar>
-#include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -15,9 +14,11 @@
 
 #include "app/app_style.h"
 #include "app/clickable_label.h"
+#include "dark_desktop.h"
 #include "window_fixture.h"
 
 using namespace zkc;
+using zkc::test::DarkDesktop;
 using zkc::test::Window;
 
 namespace {
@@ -54,25 +55,6 @@ double Contrast(const QColor& a, const QColor& b) {
     const double la = Luminance(a);
     const double lb = Luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// A desktop with a dark theme, as Breeze Dark or Adwaita-dark give it.
-QPalette DarkDesktop() {
-    QPalette p;
-    const QColor window(0x2A, 0x2E, 0x32), base(0x1B, 0x1E, 0x20), text(0xFC, 0xFC, 0xFC);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::Window, window);
-        p.setColor(group, QPalette::WindowText, text);
-        p.setColor(group, QPalette::Base, base);
-        p.setColor(group, QPalette::AlternateBase, window);
-        p.setColor(group, QPalette::Text, text);
-        p.setColor(group, QPalette::Button, QColor(0x31, 0x36, 0x3B));
-        p.setColor(group, QPalette::ButtonText, text);
-        p.setColor(group, QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
-        p.setColor(group, QPalette::HighlightedText, text);
-        p.setColor(group, QPalette::PlaceholderText, QColor(0xA0, 0xA0, 0xA0));
-    }
-    return p;
 }
 
 QPalette LightDesktop() {
@@ -436,27 +418,6 @@ class TestAccessibility : public QObject {
             const QPoint inView = client->mapTo(scroll->viewport(), QPoint(0, 0));
             QVERIFY(std::abs(2 * inView.x() + client->width() - scroll->viewport()->width()) <= 2);
         }
-    }
-
-    // -h and --help answer without a display.
-    void helpWithoutADisplay_data() {
-        QTest::addColumn<QString>("option");
-        QTest::newRow("-h") << "-h";
-        QTest::newRow("--help") << "--help";
-    }
-    void helpWithoutADisplay() {
-        QFETCH(QString, option);
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            env.remove(name);
-        }
-        p.setProcessEnvironment(env);
-        p.start(KOTACHAKRA_APP, {option});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), 0);
-        QVERIFY(p.readAllStandardOutput().startsWith("Usage: kotachakra"));
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include "app/report_text_box.h"
 #include "check_near.h"
+#include "program_run.h"
 #include "version/version.h"
 #include "window_fixture.h"
 
@@ -459,8 +460,7 @@ class TestFrmMain : public QObject {
         w.SetDate(true, 2026, 12, 8);
         w.Combo("cboHHOracle")->setCurrentIndex(9);
         w.Click("cmdCalculate");
-        QProcess cli;
-        cli.start(
+        const zkc::test::Run cli = zkc::test::RunProgram(
             KOTACHAKRA_CLI,
             {"--name",      "Asha Rao",        "--birth-date", "1901-01-01",    "--birth-time",
              "00:00",       "--birth-zone",    "5:30",         "--birth-lon",   "77:13E",
@@ -469,10 +469,8 @@ class TestFrmMain : public QObject {
              "--day-time",  "09:00",           "--day-zone",   "5:30",          "--day-dst",
              "--day-lon",   "77:13E",          "--day-lat",    "28:39N",        "--day-city",
              "New Delhi",   "--day-state",     "Delhi",        "--day-country", "India"});
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(w.Get<QTextEdit>("RTBResult")->toPlainText(),
-                 QString::fromUtf8(cli.readAllStandardOutput()));
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(w.Get<QTextEdit>("RTBResult")->toPlainText(), QString::fromUtf8(cli.out));
     }
 
     // A copy of the report is emptied by every event of the report: a mouse

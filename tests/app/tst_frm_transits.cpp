@@ -7,13 +7,13 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QMenuBar>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include "app/frm_transits.h"
 #include "app/transit_table_model.h"
 #include "chart_inputs.h"
+#include "program_run.h"
 #include "window_fixture.h"
 
 using namespace zkc;
@@ -164,17 +164,16 @@ class TestFrmTransits : public QObject {
         QTest::mouseClick(d.frm.cmdExport, Qt::LeftButton);
         QFile exported(dir.filePath("transits.csv"));
         QVERIFY(exported.open(QIODevice::ReadOnly));
-        QProcess cli;
-        cli.start(KOTACHAKRA_CLI,
-                  {"--name",       "Asha Rao",        "--birth-date", "1990-01-26",  "--birth-time",
-                   "16:05",        "--birth-zone",    "5:30",         "--birth-lon", "77:13E",
-                   "--birth-lat",  "28:39N",          "--day-date",   "2026-12-08",  "--day-time",
-                   "09:00",        "--day-zone",      "5:30",         "--day-lon",   "77:13E",
-                   "--day-lat",    "28:39N",          "--events",     "--format",    "csv",
-                   "--scan-until", "2026-12-15T09:00"});
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(exported.readAll(), cli.readAllStandardOutput());
+        const zkc::test::Run cli = zkc::test::RunProgram(
+            KOTACHAKRA_CLI,
+            {"--name",       "Asha Rao",        "--birth-date", "1990-01-26",  "--birth-time",
+             "16:05",        "--birth-zone",    "5:30",         "--birth-lon", "77:13E",
+             "--birth-lat",  "28:39N",          "--day-date",   "2026-12-08",  "--day-time",
+             "09:00",        "--day-zone",      "5:30",         "--day-lon",   "77:13E",
+             "--day-lat",    "28:39N",          "--events",     "--format",    "csv",
+             "--scan-until", "2026-12-15T09:00"});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(exported.readAll(), cli.out);
         QVERIFY(d.messages.shown.isEmpty());
 
         d.files.answers << dir.filePath("no such folder/transits.csv");

@@ -3,12 +3,12 @@
 // the clocks skipped, and the reading of a bound page.
 #include <QAbstractItemView>
 #include <QListWidget>
-#include <QProcess>
 #include <QTextEdit>
 
 #include "app/clickable_label.h"
 #include "app/input_page.h"
 #include "app/place_completer.h"
+#include "program_run.h"
 #include "window_fixture.h"
 
 using namespace zkc;
@@ -142,16 +142,15 @@ class TestPlacesWindow : public QObject {
         QCOMPARE(w.Front(), QString("fraResult"));
         const QString report = w.Get<QTextEdit>("RTBResult")->toPlainText();
         QVERIFY(report.contains("Time Zone: \n+2:0 Europe/Madrid\n"));
-        QProcess cli;
-        cli.start(KOTACHAKRA_CLI,
-                  {"--name",       "Asha Rao",    "--birth-date",  "1901-01-01",  "--birth-zone",
-                   "5:30",         "--birth-lon", "77:13E",        "--birth-lat", "28:39N",
-                   "--birth-city", "New Delhi",   "--birth-state", "Delhi",       "--birth-country",
-                   "India",        "--day-date",  "2026-07-15",    "--day-time",  "12:00",
-                   "--day-place",  "Madrid"});
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(report, QString::fromUtf8(cli.readAllStandardOutput()));
+        const zkc::test::Run cli = zkc::test::RunProgram(
+            KOTACHAKRA_CLI,
+            {"--name",       "Asha Rao",    "--birth-date",  "1901-01-01",  "--birth-zone",
+             "5:30",         "--birth-lon", "77:13E",        "--birth-lat", "28:39N",
+             "--birth-city", "New Delhi",   "--birth-state", "Delhi",       "--birth-country",
+             "India",        "--day-date",  "2026-07-15",    "--day-time",  "12:00",
+             "--day-place",  "Madrid"});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(report, QString::fromUtf8(cli.out));
     }
 
     // Source: the zone database, New York skipped 2:00 to 3:00 on 8 March 2026.

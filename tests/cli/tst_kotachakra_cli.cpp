@@ -12,7 +12,6 @@
 #include <QtTest>
 
 #include "program_run.h"
-
 #include "version/version.h"
 
 namespace {
@@ -26,16 +25,7 @@ Run Cli(const QStringList& args, const QByteArray& input = {}) {
 // A run with the process set up by `prepare` (files for the standard
 // streams, the environment, descriptors to close).
 Run CliWith(const QStringList& args, const std::function<void(QProcess&)>& prepare) {
-    QProcess p;
-    prepare(p);
-    p.start(KOTACHAKRA_CLI, args);
-    if (!p.waitForStarted() || !p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return zkc::test::RunProgram(KOTACHAKRA_CLI, args, {}, prepare);
 }
 
 QString Golden(const QString& name) {
@@ -359,7 +349,7 @@ class TestKotachakraCli : public QObject {
     }
     void inputLimit() {
         QFETCH(QString, file);
-        const Run endless = CliWith({"--input", file}, [](QProcess&) {});
+        const Run endless = Cli({"--input", file});
         QCOMPARE(endless.exitCode, 2);
         QVERIFY2(endless.err.contains("input: larger than 1 MB"), endless.err.constData());
         QVERIFY(endless.out.isEmpty());

@@ -11,30 +11,16 @@
 #include "documents/chart_document.h"
 #include "documents/chart_file.h"
 #include "documents/page_checks.h"
+#include "filled_page.h"
 
 using namespace zkc;
 
 namespace {
 
+// The pages every test here writes: dates and times unlike the lists'
+// first entries, so that a field read back wrong shows.
 PageFields Page(bool birth) {
-    PageFields p;
-    p.HasName = birth;
-    p.Name = birth ? "Asha Rao" : "";
-    p.MonthIndex = 6;
-    p.DayIndex = 14;
-    p.Year = 2026;
-    p.Hour = 12;
-    p.Minute = 5;
-    p.ZoneHour = "5";
-    p.ZoneMinute = "30";
-    p.LonDegrees = "77";
-    p.LonMinutes = "13";
-    p.LatDegrees = "28";
-    p.LatMinutes = "39";
-    p.City = "New Delhi";
-    p.State = "Delhi";
-    p.Country = "India";
-    return p;
+    return test::DelhiPage(birth, 2026, 7, 15, 12, 5);
 }
 
 // Every field of a page, for comparisons that name what differs.
@@ -189,7 +175,7 @@ class TestChartFiles : public QObject {
                  QString("cannot read folder.kota: it is a folder"));
         QFile big(dir.filePath("big.kota"));
         QVERIFY(big.open(QIODevice::WriteOnly));
-        big.write(QByteArray(kLargestChartFileBytes + 1, ' '));
+        big.write(QByteArray(kLargestChartDocumentBytes + 1, ' '));
         big.close();
         QCOMPARE(reason(big.fileName()),
                  QString("cannot read big.kota: larger than 1 MB, so not a chart file"));

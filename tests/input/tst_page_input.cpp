@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "chart_inputs.h"
+#include "filled_page.h"
 #include "input/page_input.h"
 
 using namespace zkc;
@@ -14,21 +15,7 @@ Q_DECLARE_METATYPE(zkc::MessageIcon)
 namespace {
 
 PageFields FilledBirthPage() {
-    PageFields p;
-    p.HasName = true;
-    p.Name = "Asha";
-    p.MonthIndex = 5;
-    p.DayIndex = 14;
-    p.Year = 1980;
-    p.Hour = 10;
-    p.Minute = 30;
-    p.ZoneHour = "5";
-    p.ZoneMinute = "30";
-    p.LonDegrees = "77";
-    p.LonMinutes = "13";
-    p.LatDegrees = "28";
-    p.LatMinutes = "39";
-    return p;
+    return test::DelhiPage(true, 1980, 6, 15, 10, 30);
 }
 
 using Edit = std::function<void(PageFields&)>;

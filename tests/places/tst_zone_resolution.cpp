@@ -31,6 +31,9 @@ class TestZoneResolution : public QObject {
         QTest::newRow("India 1942") << "Asia/Kolkata" << At(1942, 10, 1, 12, 0) << 390 << true;
         // Madras mean time +5:21:10, rounded to the minute.
         QTest::newRow("India 1901") << "Asia/Kolkata" << At(1901, 6, 1, 12, 0) << 321 << false;
+        // Amsterdam mean time +0:19:32 rounds up, not down, to +0:20.
+        QTest::newRow("Amsterdam 1910")
+            << "Europe/Amsterdam" << At(1910, 6, 1, 12, 0) << 20 << false;
         // Nepal moved from +5:30 to +5:45 in 1986.
         QTest::newRow("Nepal 1985") << "Asia/Kathmandu" << At(1985, 6, 1, 12, 0) << 330 << false;
         QTest::newRow("Nepal 2026") << "Asia/Kathmandu" << At(2026, 6, 1, 12, 0) << 345 << false;
@@ -166,16 +169,29 @@ class TestZoneResolution : public QObject {
     }
 
     // A timeline read once answers every minute as the database does,
-    // across both changes of a year.
+    // across both changes of a year, and rounds mean-time offsets with
+    // seconds (Amsterdam's +0:19:32 of 1916) as a single reading does.
+    void timelineAgreesWithTheDatabase_data() {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<int>("year");
+        QTest::newRow("New York 2026") << "America/New_York" << 2026;
+        QTest::newRow("Amsterdam 1916") << "Europe/Amsterdam" << 1916;
+    }
     void timelineAgreesWithTheDatabase() {
-        const QString zone = "America/New_York";
-        const qint64 from = QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
-        const qint64 to = QDateTime(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        QFETCH(QString, zone);
+        QFETCH(int, year);
+        const qint64 from = QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        const qint64 to = QDateTime(QDate(year + 1, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
         const ZoneTimeline timeline(zone, from, to);
         for (qint64 minute = from / 60; minute < to / 60; minute += 7) {
             QCOMPARE(timeline.OffsetMinutesAt(minute),
                      OffsetAtUtc(zone, minute * 60).OffsetMinutes);
         }
+    }
+    void timelineChangesOnTheMinute() {
+        const qint64 from = QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        const qint64 to = QDateTime(QDate(2027, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        const ZoneTimeline timeline("America/New_York", from, to);
         // Source: the zone database, 8 March 2026 07:00 UTC is when New York
         // moves to daylight time.
         const qint64 change =

@@ -6,10 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
-namespace zkc::cli {
+#include "documents/chart_document.h"
 
-// The most a chart document may hold. A real one is under a kilobyte.
-inline constexpr qsizetype kInputLimit = 1 << 20;
+namespace zkc::cli {
 
 struct InputRead {
     enum class Outcome { Read, TooLarge, Unreadable };
@@ -19,9 +18,9 @@ struct InputRead {
 };
 
 // Reads a descriptor up to its end, or until more than `limit` bytes came.
-InputRead ReadAtMost(int fd, qsizetype limit = kInputLimit);
+InputRead ReadAtMost(int fd, qsizetype limit = kLargestChartDocumentBytes);
 
 // Opens a file and reads it as ReadAtMost does; a directory is unreadable.
-InputRead ReadFileAtMost(const QString& path, qsizetype limit = kInputLimit);
+InputRead ReadFileAtMost(const QString& path, qsizetype limit = kLargestChartDocumentBytes);
 
 }  // namespace zkc::cli

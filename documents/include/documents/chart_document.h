@@ -18,6 +18,10 @@ inline constexpr int kChartVersion = 1;
 inline constexpr char kChartFileSuffix[] = "kota";
 inline constexpr char kChartMimeType[] = "application/x-kotachakra-chart";
 
+// No chart document is near this size (a real one is under a kilobyte):
+// anything larger is refused unread, whether a file or a stream.
+inline constexpr qsizetype kLargestChartDocumentBytes = 1 << 20;
+
 struct Pages {
     PageFields Birth;
     PageFields Day;

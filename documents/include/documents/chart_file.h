@@ -9,9 +9,6 @@
 
 namespace zkc {
 
-// No chart is near this size; anything larger is not one.
-inline constexpr qint64 kLargestChartFileBytes = 1024 * 1024;
-
 struct ChartFileError {
     enum class Kind {
         Unreadable,  // missing, no permission, a folder, too large

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace zkc {
@@ -12,5 +13,8 @@ inline constexpr std::array<std::string_view, 12> kMonthNames = {
 
 // "January" … "December" for 1 … 12; empty otherwise.
 std::string_view MonthName(int month);
+
+// "26 January 1990": a date as the window's lines and printouts write it.
+std::string DateText(int year, int month, int day);
 
 }  // namespace zkc

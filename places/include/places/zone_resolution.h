@@ -39,6 +39,10 @@ struct ZoneError {
     QString Message;
 };
 
+// An offset of the zone database in whole minutes, as every reading and
+// every timeline takes it: early mean-time offsets carry seconds.
+int OffsetMinutesOfSeconds(int offsetSeconds);
+
 // An IANA zone name the system's database knows ("Europe/Madrid").
 bool IsKnownZone(const QString& zoneId);
 
