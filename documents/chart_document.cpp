@@ -72,7 +72,7 @@ class JsonPageReader {
                            d == std::trunc(d) && std::fabs(d) <= 1e6;
         if (!whole) {
             Fail(field, v.kind == PageSource::Kind::Missing ? "missing number"
-                                                             : "expected a whole number");
+                                                            : "expected a whole number");
             return 0;
         }
         const long n = static_cast<long>(d);
@@ -91,7 +91,7 @@ class JsonPageReader {
         const PageSource::Value v = source_.Get(field);
         if (v.kind != PageSource::Kind::Flag) {
             Fail(field, v.kind == PageSource::Kind::Missing ? "missing flag (true or false)"
-                                                             : "expected a flag (true or false)");
+                                                            : "expected a flag (true or false)");
         }
         return v.flag;
     }

@@ -91,8 +91,7 @@ KotaRing RingOfBirth(const ChartInput& birth) {
 
 BirthNakshatras BirthNakshatrasOf(const ChartInput& birth) {
     const MoonPosition moon = ComputeMoonPosition(birth);
-    const std::string_view name27 =
-        NakshatraNames27[static_cast<std::size_t>(moon.NakshatraIndex)];
+    const std::string_view name27 = NakshatraNames27[static_cast<std::size_t>(moon.NakshatraIndex)];
     // The position text the birth pass would carry, through the very rule it
     // would pass.
     const std::string positionText =

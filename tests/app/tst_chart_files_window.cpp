@@ -5,8 +5,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMenu>
-#include <QMimeData>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTextEdit>
 

@@ -108,8 +108,8 @@ class TestBatchCli : public QObject {
         for (int i = 0; i < documents.size(); ++i) {
             const QJsonObject row = QJsonDocument::fromJson(rows[i]).object();
             QCOMPARE(row["line"].toInt(), i + 1);
-            const Run alone = Cli({"--input", "-", "--format", "json"},
-                                  QJsonDocument(documents[i]).toJson());
+            const Run alone =
+                Cli({"--input", "-", "--format", "json"}, QJsonDocument(documents[i]).toJson());
             QCOMPARE(alone.exitCode, 0);
             const QJsonObject single = QJsonDocument::fromJson(alone.out).object();
             QCOMPARE(row["birthNakshatra"], single["birthNakshatra"]);

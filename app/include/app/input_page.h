@@ -78,7 +78,7 @@ class InputPage : public QGroupBox {
     QLineEdit* txtUserState = nullptr;
     QLineEdit* txtUserCountry = nullptr;
     QPushButton* cmdBrowser = nullptr;
-    QPushButton* cmdGo = nullptr;  // "&Next" on page 1, "&Get My Kota Chakra" on page 2
+    QPushButton* cmdGo = nullptr;   // "&Next" on page 1, "&Get My Kota Chakra" on page 2
     QLabel* lblZoneLine = nullptr;  // the bound zone and its offset on the page's date
     PlaceCompleter* placeCompleter = nullptr;
 
