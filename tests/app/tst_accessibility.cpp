@@ -19,6 +19,7 @@
 
 using namespace zkc;
 using zkc::test::DarkDesktop;
+using zkc::test::FocusName;
 using zkc::test::Window;
 
 namespace {
@@ -36,11 +37,6 @@ void FillBoth(const Window& w) {
 
 void Calculate(const Window& w) {
     w.frm->menuBar()->actions()[0]->menu()->actions()[0]->trigger();  // File > Calculate
-}
-
-QString FocusName() {
-    QWidget* f = QApplication::focusWidget();
-    return f ? f->objectName() : QString("(none)");
 }
 
 // WCAG relative luminance and contrast ratio.

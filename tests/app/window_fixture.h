@@ -163,6 +163,11 @@ struct Window {
         if (!QTest::qWaitForWindowExposed(frm.get())) {
             qFatal("the window did not show");
         }
+        // On an X server the window takes the keyboard focus a little after
+        // it shows; tests of the focus must not start before.
+        if (!QTest::qWaitForWindowActive(frm.get())) {
+            qFatal("the window did not become active");
+        }
     }
 
     template <class T = QWidget>
@@ -216,6 +221,12 @@ struct Window {
         QTest::mouseClick(Get<QPushButton>(button), Qt::LeftButton);
     }
 };
+
+// The name of the control with the keyboard focus, "(none)" without one.
+inline QString FocusName() {
+    QWidget* f = QApplication::focusWidget();
+    return f ? f->objectName() : QString("(none)");
+}
 
 // Runs f on the modal dialog as soon as it is open.
 inline void WhenModalOpens(std::function<void(QWidget*)> f) {
