@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -95,6 +96,41 @@ QPalette DesignedPalette(const QColor& background, const QColor& text) {
         }
     }
     return palette;
+}
+
+namespace {
+
+// WCAG 2 relative luminance and contrast ratio.
+double RelativeLuminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+QColor ReadableOn(const QColor& ink, const QColor& paper) {
+    constexpr double kLeastContrast = 4.5;
+    // Below this luminance white contrasts more with the paper than black.
+    constexpr double kDarkPaper = 0.179;
+    const bool lighten = RelativeLuminance(paper) < kDarkPaper;
+    const QColor hsl = ink.toHsl();
+    QColor c = ink;
+    for (double l = hsl.lightnessF(); ContrastRatio(c, paper) < kLeastContrast;) {
+        l = lighten ? l + 0.02 : l - 0.02;
+        if (l < 0 || l > 1) {
+            return lighten ? QColor(Qt::white) : QColor(Qt::black);
+        }
+        c = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), l);
+    }
+    return c;
 }
 
 void PaintBackground(QWidget* widget, const QColor& background, const QColor& text) {

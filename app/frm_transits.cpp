@@ -45,6 +45,7 @@ FrmTransits::FrmTransits(const ChartInput& birth, const ChartInput& day, Message
     setObjectName("frmTransits");
     setWindowTitle(tr("Transits"));
     BuildControls();
+    model_->SetPaper(tblTransits->palette());
     ConnectSignals();
     ShowRange(kRangeDays[0]);
 }
@@ -147,6 +148,14 @@ bool FrmTransits::ExportCsv(const QString& path) const {
     }
     const qint64 size = static_cast<qint64>(csv.size());
     return file.write(csv.data(), size) == size && file.flush();
+}
+
+void FrmTransits::changeEvent(QEvent* event) {
+    // A desktop that changes theme while the table is open.
+    if (event->type() == QEvent::PaletteChange && tblTransits) {
+        model_->SetPaper(tblTransits->palette());
+    }
+    QDialog::changeEvent(event);
 }
 
 void FrmTransits::keyPressEvent(QKeyEvent* event) {

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 
+#include "app/app_style.h"
 #include "engine/chart_positions.h"
 #include "kota/report.h"
 
@@ -19,6 +20,24 @@ bool LeavesAdverse(const TransitRow& row) {
 }
 
 }  // namespace
+
+TransitTableModel::TransitTableModel(QObject* parent)
+    : QAbstractTableModel(parent),
+      adverse_(ColourOf(kReportRed)),
+      relief_(ColourOf(kReportGreen)) {}
+
+void TransitTableModel::SetPaper(const QPalette& table) {
+    const auto ink = [&table](ReportColour c) {
+        return ReadableOn(ReadableOn(ColourOf(c), table.color(QPalette::Base)),
+                          table.color(QPalette::AlternateBase));
+    };
+    adverse_ = ink(kReportRed);
+    relief_ = ink(kReportGreen);
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1),
+                         {Qt::ForegroundRole});
+    }
+}
 
 void TransitTableModel::SetRows(std::vector<TransitRow> rows) {
     beginResetModel();
@@ -71,10 +90,10 @@ QVariant TransitTableModel::data(const QModelIndex& index, int role) const {
             return CellText(index.row(), index.column());
         case Qt::ForegroundRole:
             if (r.BecomesAdverse()) {
-                return QBrush(ColourOf(kReportRed));
+                return QBrush(adverse_);
             }
             if (LeavesAdverse(r)) {
-                return QBrush(ColourOf(kReportGreen));
+                return QBrush(relief_);
             }
             return {};
         case Qt::FontRole:

@@ -8,12 +8,15 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTableView>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <cmath>
 
 #include "app/app_style.h"
 #include "app/clickable_label.h"
+#include "app/frm_transits.h"
+#include "chart_inputs.h"
 #include "dark_desktop.h"
 #include "window_fixture.h"
 
@@ -327,6 +330,46 @@ class TestAccessibility : public QObject {
                     Contrast(ip.color(QPalette::ButtonText), ip.color(QPalette::Button)) >= 4.5,
                     qPrintable(input->objectName()));
             }
+        }
+    }
+
+    // The red and green rows of the transits table read on the desktop's
+    // own table colours, whether the table opened under that desktop or the
+    // desktop changed theme while it was open.
+    void transitsReadableOnAnyDesktop_data() { readableOnAnyDesktop_data(); }
+    void transitsReadableOnAnyDesktop() {
+        QFETCH(QPalette, desktop);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        test::RecordingMessageBoxes messages;
+        test::QueuedFileDialogs files;
+        ChartInput birth = test::MakeInput(1990, 1, 26, 16, 5, 5, 30, test::kDelhi);
+        const ChartInput day = test::MakeInput(2026, 12, 8, 9, 0, 5, 30, test::kDelhi);
+        app::FrmTransits openedBefore(birth, day, messages, files);
+        QApplication::setPalette(desktop);
+        app::FrmTransits openedAfter(birth, day, messages, files);
+        for (app::FrmTransits* t : {&openedBefore, &openedAfter}) {
+            t->ShowRange(app::FrmTransits::kRangeDays[1]);
+            const QAbstractItemModel& rows = *t->tblTransits->model();
+            const QPalette table = t->tblTransits->palette();
+            int emphasised = 0;
+            for (int r = 0; r < rows.rowCount(); ++r) {
+                const QVariant ink = rows.index(r, 0).data(Qt::ForegroundRole);
+                if (!ink.isValid()) {
+                    continue;
+                }
+                ++emphasised;
+                for (const auto paper : {QPalette::Base, QPalette::AlternateBase}) {
+                    const QColor ic = ink.value<QBrush>().color();
+                    const QColor pc = table.color(paper);
+                    const double ratio = Contrast(ic, pc);
+                    QVERIFY2(ratio >= 4.5, qPrintable(QString("row %1 in %2 on %3: %4:1")
+                                                          .arg(r)
+                                                          .arg(ic.name(), pc.name())
+                                                          .arg(ratio, 0, 'f', 2)));
+                }
+            }
+            QVERIFY2(emphasised > 0, "30 days without a change into or out of an adverse standing");
         }
     }
 

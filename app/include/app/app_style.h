@@ -33,6 +33,12 @@ void StyleAsLink(QWidget* label);
 // desktop's palette (a dark theme's dark inputs) shows through inside it.
 QPalette DesignedPalette(const QColor& background, const QColor& text);
 
+// The colour itself where it reads on the paper (a contrast of 4.5:1, as
+// WCAG asks of text), otherwise the same hue made lighter on dark paper or
+// darker on light paper until it does: the report's red stays red on a dark
+// theme's tables.
+QColor ReadableOn(const QColor& ink, const QColor& paper);
+
 // Fills a widget's background with a colour and gives it, and everything in
 // it, the designed palette.
 void PaintBackground(QWidget* widget, const QColor& background, const QColor& text);

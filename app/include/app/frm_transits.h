@@ -48,6 +48,7 @@ class FrmTransits : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildControls();

@@ -1,9 +1,11 @@
 // The coming changes of standing as a table: date and time, body, from, to.
 // A change into an adverse standing is shown bold in the report's red, one
-// out of it in its green.
+// out of it in its green, each as light or dark as the table's paper needs.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QPalette>
 #include <vector>
 
 #include "transits/transit_timeline.h"
@@ -18,10 +20,13 @@ class TransitTableModel : public QAbstractTableModel {
     // The role the table sorts by: time as a number, bodies in body order.
     static constexpr int kSortRole = Qt::UserRole;
 
-    explicit TransitTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit TransitTableModel(QObject* parent = nullptr);
 
     void SetRows(std::vector<TransitRow> rows);
     const std::vector<TransitRow>& Rows() const { return rows_; }
+
+    // The table's colours, which the red and green rows must read on.
+    void SetPaper(const QPalette& table);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,6 +38,8 @@ class TransitTableModel : public QAbstractTableModel {
 
   private:
     std::vector<TransitRow> rows_;
+    QColor adverse_;
+    QColor relief_;
 };
 
 }  // namespace zkc::app
