@@ -23,11 +23,7 @@ int main(int argc, char* argv[]) {
     const QString page = pageAt > 0 && pageAt + 1 < args.size() ? args[pageAt + 1] : "result";
 
     zkc::test::Window w;
-    w.FillPage(false);
-    w.FillPage(true);
-    w.SetDate(false, 1990, 1, 26);
-    w.Combo("cboHH")->setCurrentIndex(16);
-    w.Combo("cboMM")->setCurrentIndex(5);
+    w.FillBoth();
     if (page != "1") {
         w.Click("cmdNext");
     }

@@ -29,15 +29,6 @@ namespace {
 
 using Edit = std::function<void(const Window&)>;
 
-// Both pages filled, with a birth whose ring starts at Abhijit.
-void FillBoth(const Window& w) {
-    w.FillPage(false);
-    w.FillPage(true);
-    w.SetDate(false, 1990, 1, 26);
-    w.Combo("cboHH")->setCurrentIndex(16);
-    w.Combo("cboMM")->setCurrentIndex(5);
-}
-
 void Calculate(const Window& w) {
     w.frm->menuBar()->actions()[0]->menu()->actions()[0]->trigger();  // File > Calculate
 }
@@ -105,7 +96,7 @@ class TestAccessibility : public QObject {
     void pageOneCheckedOnEveryCalculation() {
         QFETCH(Edit, edit);
         Window w;
-        FillBoth(w);
+        w.FillBoth();
         Calculate(w);
         QCOMPARE(w.Front(), QString("fraResult"));
         const QString reading = w.Get<QTextEdit>("RTBResult")->toPlainText();
@@ -126,7 +117,7 @@ class TestAccessibility : public QObject {
     // change the focus is on the new page's first field.
     void focusStaysOnTheVisiblePage() {
         Window w;
-        FillBoth(w);
+        w.FillBoth();
         const auto tabAround = [&](const QString& page) {
             QWidget* front = w.Get(page);
             for (int i = 0; i < 40; ++i) {
@@ -158,7 +149,7 @@ class TestAccessibility : public QObject {
     // presses that button.
     void enterActsAsThePagesButton() {
         Window w;
-        FillBoth(w);
+        w.FillBoth();
         QTest::keyClick(w.Edit("txtLatD"), Qt::Key_Return);
         QCOMPARE(w.Front(), QString("fraOracleDetails"));
         QVERIFY(w.messages.shown.isEmpty());
@@ -265,7 +256,7 @@ class TestAccessibility : public QObject {
 
         QCOMPARE(AccessibleName(w.Get("RTBResult")), QString("Reading"));
         QCOMPARE(AccessibleName(w.Get("lblResult_0")), QString("Place 1"));
-        FillBoth(w);
+        w.FillBoth();
         Calculate(w);
         const QStringList lines = w.Get<QTextEdit>("RTBResult")->toPlainText().split('\n');
         for (int place = 1; place <= 28; ++place) {
@@ -295,7 +286,7 @@ class TestAccessibility : public QObject {
         QApplication::setPalette(desktop);
         const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
         Window w;
-        FillBoth(w);
+        w.FillBoth();
         Calculate(w);
         auto* report = w.Get<QTextEdit>("RTBResult");
         const QColor page =

@@ -278,10 +278,7 @@ class TestChartFilesWindow : public QObject {
     // empties what the program put on the clipboard by itself.
     void readingIsCopyable() {
         Window w;
-        w.FillPage(false);
-        w.FillPage(true);
-        w.Click("cmdCalculate");
-        auto* report = w.Get<app::ReportTextBox>("RTBResult");
+        auto* report = w.ShowReading();
         QClipboard* clipboard = QGuiApplication::clipboard();
 
         // What the program copies without being asked still goes.

@@ -377,11 +377,7 @@ class TestFrmMain : public QObject {
 
     void calculateFromPageOneAndBack() {
         Window w;
-        w.FillPage(false);
-        w.FillPage(true);
-        w.SetDate(false, 1990, 1, 26);
-        w.Combo("cboHH")->setCurrentIndex(16);
-        w.Combo("cboMM")->setCurrentIndex(5);
+        w.FillBoth();
         QCOMPARE(w.Front(), QString("fraDOBDetails"));
         w.frm->menuBar()->actions()[0]->menu()->actions()[0]->trigger();  // File > Calculate
         QVERIFY(w.messages.shown.isEmpty());
@@ -414,10 +410,7 @@ class TestFrmMain : public QObject {
 
     void secondCalculationLeavesNoTrace() {
         Window w;
-        w.FillPage(false);
-        w.FillPage(true);
-        w.Click("cmdCalculate");
-        const QString first = w.Get<QTextEdit>("RTBResult")->toPlainText();
+        const QString first = w.ShowReading()->toPlainText();
         w.Click("cmdBack");
         w.Edit("txtName")->setText("Someone Else");
         w.Get<QRadioButton>("optLong_3")->setChecked(true);  // page 2 West
@@ -434,10 +427,7 @@ class TestFrmMain : public QObject {
     // The report's runs keep their colours and weights in the text box.
     void reportFormats() {
         Window w;
-        w.FillPage(false);
-        w.FillPage(true);
-        w.Click("cmdCalculate");
-        QTextDocument* doc = w.Get<QTextEdit>("RTBResult")->document();
+        QTextDocument* doc = w.ShowReading()->document();
         const auto formatAt = [&](const QString& text) {
             QTextCursor c = doc->find(text);
             return c.charFormat();
@@ -478,10 +468,7 @@ class TestFrmMain : public QObject {
     // in the window leave it.
     void clipboardRule() {
         Window w;
-        w.FillPage(false);
-        w.FillPage(true);
-        w.Click("cmdCalculate");
-        auto* report = w.Get<app::ReportTextBox>("RTBResult");
+        auto* report = w.ShowReading();
         QWidget* area = report->viewport();
         QClipboard* clipboard = QGuiApplication::clipboard();
         ReportEvents events(report);
@@ -564,10 +551,7 @@ class TestFrmMain : public QObject {
                 "(tst_frm_main_xvfb) covers this");
         }
         Window w;
-        w.FillPage(false);
-        w.FillPage(true);
-        w.Click("cmdCalculate");
-        auto* report = w.Get<app::ReportTextBox>("RTBResult");
+        auto* report = w.ShowReading();
         QWidget* area = report->viewport();
         QClipboard* clipboard = QGuiApplication::clipboard();
         ReportEvents events(report);

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "app/frm_main.h"
+#include "app/report_text_box.h"
 #include "app/seams.h"
 
 namespace zkc::test {
@@ -210,6 +211,22 @@ struct Window {
         Edit("txtUserCity" + place)->setText("New Delhi");
         Edit("txtUserState" + place)->setText("Delhi");
         Edit("txtUserCountry" + place)->setText("India");
+    }
+    // Both pages filled, with the birth of 26 January 1990 at 16:05, whose
+    // ring starts at Abhijit.
+    void FillBoth() const {
+        FillPage(false);
+        FillPage(true);
+        SetDate(false, 1990, 1, 26);
+        Combo("cboHH")->setCurrentIndex(16);
+        Combo("cboMM")->setCurrentIndex(5);
+    }
+    // Both pages filled with the initial dates and read: the result in front.
+    app::ReportTextBox* ShowReading() const {
+        FillPage(false);
+        FillPage(true);
+        Click("cmdCalculate");
+        return Get<app::ReportTextBox>("RTBResult");
     }
     void SetDate(bool oracle, int year, int month, int day) const {
         const QString s = oracle ? "Oracle" : "";
