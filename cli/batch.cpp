@@ -8,15 +8,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "cli/csv_rows.h"
 #include "cli/exit_codes.h"
 #include "cli/input_reading.h"
+#include "cli/line_reader.h"
 #include "cli/output_channel.h"
 #include "cli/standing_columns.h"
 #include "cli/text_buffer.h"
@@ -24,7 +25,6 @@
 #include "documents/chart_document.h"
 #include "documents/core_text.h"
 #include "documents/page_checks.h"
-#include "documents/page_source.h"
 #include "engine/chart_positions.h"
 #include "places/page_zone.h"
 #include "transits/day_longitudes.h"
@@ -32,279 +32,6 @@
 
 namespace zkc::cli {
 namespace {
-
-// ---- Reading lines ---------------------------------------------------------
-
-// The lines of a descriptor, read in blocks; a line longer than a chart
-// document may be is reported as such and skipped without being kept.
-class LineReader {
-  public:
-    explicit LineReader(int fd) : fd_(fd) {}
-
-    struct Line {
-        std::string text;
-        bool tooLong = false;
-    };
-    // The next line without its end, or nothing at the end of the input.
-    std::optional<Line> Next() {
-        Line line;
-        for (;;) {
-            const std::size_t end = buffer_.find('\n', start_);
-            if (end != std::string::npos) {
-                Take(line, end - start_);
-                start_ = end + 1;
-                ++number_;
-                return line;
-            }
-            Take(line, buffer_.size() - start_);
-            buffer_.clear();
-            start_ = 0;
-            if (!Fill()) {
-                if (line.text.empty() && !line.tooLong && !pendingPart_) {
-                    return std::nullopt;
-                }
-                pendingPart_ = false;
-                ++number_;
-                return line;
-            }
-            pendingPart_ = true;
-        }
-    }
-    long long Number() const { return number_; }
-    const QString& Error() const { return error_; }
-
-  private:
-    void Take(Line& line, std::size_t count) {
-        if (line.tooLong ||
-            line.text.size() + count > static_cast<std::size_t>(kLargestChartDocumentBytes)) {
-            line.tooLong = true;
-            line.text.clear();
-            return;
-        }
-        line.text.append(buffer_, start_, count);
-        if (!line.text.empty() && line.text.back() == '\r') {
-            // Lines may end in CRLF; the CR is not part of the row.
-            if (start_ + count < buffer_.size() && buffer_[start_ + count] == '\n') {
-                line.text.pop_back();
-            }
-        }
-    }
-    bool Fill() {
-        char block[1 << 16];
-        for (;;) {
-            const ssize_t n = read(fd_, block, sizeof block);
-            if (n > 0) {
-                buffer_.assign(block, static_cast<std::size_t>(n));
-                return true;
-            }
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                error_ = QString::fromLocal8Bit(std::strerror(errno));
-            }
-            return false;
-        }
-    }
-
-    int fd_;
-    std::string buffer_;
-    std::size_t start_ = 0;
-    long long number_ = 0;
-    bool pendingPart_ = false;
-    QString error_;
-};
-
-// ---- CSV rows ----------------------------------------------------------------
-
-// The fields of a CSV line into `fields` (whose strings keep their storage
-// from row to row): commas outside quotes separate, "" in quotes is a quote.
-// False when a quote is left open.
-bool SplitCsv(std::string_view line, std::vector<std::string>& fields) {
-    std::size_t count = 0;
-    const auto next = [&]() -> std::string& {
-        if (count == fields.size()) {
-            fields.emplace_back();
-        }
-        std::string& f = fields[count++];
-        f.clear();
-        return f;
-    };
-    std::string* field = &next();
-    std::size_t i = 0;
-    while (i <= line.size()) {
-        if (i < line.size() && line[i] == '"') {
-            // A quoted stretch: up to the closing quote, "" standing for one.
-            ++i;
-            for (;;) {
-                const std::size_t quote = line.find('"', i);
-                if (quote == std::string_view::npos) {
-                    fields.resize(count);
-                    return false;
-                }
-                field->append(line, i, quote - i);
-                i = quote + 1;
-                if (i < line.size() && line[i] == '"') {
-                    field->push_back('"');
-                    ++i;
-                    continue;
-                }
-                break;
-            }
-        }
-        const std::size_t stop = std::min(line.find_first_of(",\"", i), line.size());
-        field->append(line, i, stop - i);
-        i = stop;
-        if (i < line.size() && line[i] == '"') {
-            continue;  // a quote inside an unquoted field opens a quoted stretch
-        }
-        if (i >= line.size()) {
-            break;
-        }
-        field = &next();  // a comma
-        ++i;
-    }
-    fields.resize(count);
-    return true;
-}
-
-std::optional<std::vector<std::string>> CsvFields(std::string_view line) {
-    std::vector<std::string> fields;
-    if (!SplitCsv(line, fields)) {
-        return std::nullopt;
-    }
-    return fields;
-}
-
-// The keys of one page in a CSV row: a cell's text is read as the kind its
-// key has (a number, a flag, a text); a cell that is not of that kind reads
-// as a text, so that the page reader names the fault as it does for JSON.
-class CsvPageSource : public PageSource {
-  public:
-    // Column index of each key of the page, from the header.
-    using Columns = std::vector<std::pair<std::string, std::size_t>>;
-
-    CsvPageSource(const Columns& columns, const std::vector<std::string>& cells)
-        : columns_(columns), cells_(cells) {}
-
-    bool Has(std::string_view key) const override { return Cell(key) != nullptr; }
-
-    Value Get(std::string_view key) const override {
-        const std::string* cell = Cell(key);
-        if (!cell) {
-            return {};
-        }
-        const std::string_view text = Trimmed(*cell);
-        if (IsFlagKey(key)) {
-            if (EqualsIgnoringCase(text, "true") || text == "1" ||
-                EqualsIgnoringCase(text, "yes")) {
-                return {Kind::Flag, 0, true, {}};
-            }
-            if (EqualsIgnoringCase(text, "false") || text == "0" ||
-                EqualsIgnoringCase(text, "no")) {
-                return {Kind::Flag, 0, false, {}};
-            }
-        } else if (!IsTextKey(key)) {
-            long long n = 0;
-            const char* end = text.data() + text.size();
-            const char* digits =
-                !text.empty() && text.front() == '+' ? text.data() + 1 : text.data();
-            const auto [at, error] = std::from_chars(digits, end, n);
-            if (error == std::errc() && at == end && digits != end) {
-                return {Kind::Number, static_cast<double>(n), false, {}};
-            }
-        }
-        return {Kind::Text, 0, false,
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
-    }
-
-  private:
-    static std::string_view Trimmed(std::string_view s) {
-        while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-            s.remove_prefix(1);
-        }
-        while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-            s.remove_suffix(1);
-        }
-        return s;
-    }
-    static bool EqualsIgnoringCase(std::string_view s, std::string_view lower) {
-        if (s.size() != lower.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            const char c = s[i] >= 'A' && s[i] <= 'Z' ? static_cast<char>(s[i] - 'A' + 'a') : s[i];
-            if (c != lower[i]) {
-                return false;
-            }
-        }
-        return true;
-    }
-    static bool IsFlagKey(std::string_view key) {
-        return key == "IsEast" || key == "IsSouth" || key == "IsDaylightSaving";
-    }
-    static bool IsTextKey(std::string_view key) {
-        return key == "Name" || key == "City" || key == "State" || key == "Country" ||
-               key == "Place" || key == "TimeZone" || key == "UtcOffset";
-    }
-    // An empty cell is a missing key.
-    const std::string* Cell(std::string_view key) const {
-        for (const auto& [name, column] : columns_) {
-            if (name == key) {
-                if (column >= cells_.size()) {
-                    return nullptr;
-                }
-                const std::string& cell = cells_[column];
-                return cell.find_first_not_of(" \t") == std::string::npos ? nullptr : &cell;
-            }
-        }
-        return nullptr;
-    }
-
-    const Columns& columns_;
-    const std::vector<std::string>& cells_;
-};
-
-// The columns of both pages, from the header.
-struct CsvLayout {
-    CsvPageSource::Columns birth;
-    CsvPageSource::Columns day;
-};
-
-// The header's columns, each "birth.KEY" or "day.KEY"; the reason when one
-// is not.
-std::variant<CsvLayout, QString> CsvHeader(const std::string& line) {
-    const auto fields = CsvFields(line);
-    if (!fields) {
-        return QString("the header has an open quote");
-    }
-    CsvLayout layout;
-    for (std::size_t i = 0; i < fields->size(); ++i) {
-        const QString column = QString::fromStdString((*fields)[i]).trimmed();
-        if (column.startsWith("birth.")) {
-            layout.birth.emplace_back(column.mid(6).toStdString(), i);
-        } else if (column.startsWith("day.")) {
-            layout.day.emplace_back(column.mid(4).toStdString(), i);
-        } else {
-            return QString("header column \"%1\" is not birth.KEY or day.KEY").arg(column);
-        }
-    }
-    return layout;
-}
-
-// The pages of a CSV row.
-std::variant<Pages, DocumentError> PagesOfRow(const CsvLayout& layout,
-                                              const std::vector<std::string>& cells) {
-    auto birth = PageFromSource(CsvPageSource(layout.birth, cells), "birth", true);
-    if (auto* error = std::get_if<DocumentError>(&birth)) {
-        return *error;
-    }
-    auto day = PageFromSource(CsvPageSource(layout.day, cells), "day", false);
-    if (auto* error = std::get_if<DocumentError>(&day)) {
-        return *error;
-    }
-    return Pages{std::move(std::get<PageFields>(birth)), std::move(std::get<PageFields>(day))};
-}
 
 // ---- Readings ----------------------------------------------------------------
 

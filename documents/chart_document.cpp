@@ -28,7 +28,7 @@ class JsonObjectSource : public PageSource {
     explicit JsonObjectSource(QJsonObject object) : object_(std::move(object)) {}
 
     bool Has(std::string_view key) const override { return object_.contains(Key(key)); }
-    Value Get(std::string_view key) const override {
+    Value Get(std::string_view key, Kind /*wanted*/) const override {
         const QJsonValue v = object_.value(Key(key));
         switch (v.type()) {
             case QJsonValue::Undefined:
@@ -66,7 +66,7 @@ class JsonPageReader {
         if (error_) {
             return 0;
         }
-        const PageSource::Value v = source_.Get(field);
+        const PageSource::Value v = source_.Get(field, PageSource::Kind::Number);
         const double d = v.number;
         const bool whole = v.kind == PageSource::Kind::Number && std::isfinite(d) &&
                            d == std::trunc(d) && std::fabs(d) <= 1e6;
@@ -88,7 +88,7 @@ class JsonPageReader {
         if (error_) {
             return false;
         }
-        const PageSource::Value v = source_.Get(field);
+        const PageSource::Value v = source_.Get(field, PageSource::Kind::Flag);
         if (v.kind != PageSource::Kind::Flag) {
             Fail(field, v.kind == PageSource::Kind::Missing ? "missing flag (true or false)"
                                                             : "expected a flag (true or false)");
@@ -100,7 +100,7 @@ class JsonPageReader {
         if (error_) {
             return {};
         }
-        PageSource::Value v = source_.Get(field);
+        PageSource::Value v = source_.Get(field, PageSource::Kind::Text);
         if (v.kind != PageSource::Kind::Missing && v.kind != PageSource::Kind::Text) {
             Fail(field, "expected a text");
         }

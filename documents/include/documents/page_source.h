@@ -24,7 +24,11 @@ class PageSource {
     };
 
     virtual bool Has(std::string_view key) const = 0;
-    virtual Value Get(std::string_view key) const = 0;
+    // The key's value. `wanted` is the kind the reader expects: a source of
+    // typed values (JSON) gives what it holds and leaves the refusal to the
+    // reader; a source of bare texts (a CSV cell) reads the text as that kind
+    // where it can.
+    virtual Value Get(std::string_view key, Kind wanted) const = 0;
 };
 
 // The page of the given name ("birth" or "day") from its keys, refused with
