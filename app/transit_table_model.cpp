@@ -5,6 +5,8 @@
 #include <QFont>
 
 #include "app/app_style.h"
+#include "documents/core_text.h"
+#include "engine/calendar.h"
 #include "engine/chart_positions.h"
 #include "kota/report.h"
 
@@ -57,16 +59,13 @@ QString TransitTableModel::CellText(int row, int column) const {
     const TransitRow& r = rows_[static_cast<std::size_t>(row)];
     switch (column) {
         case kWhen:
-            return QString::asprintf("%04d-%02d-%02d %02d:%02d", r.local.Year, r.local.Month,
-                                     r.local.Day, r.local.Hour, r.local.Minute);
+            return FromCore(MinuteText(r.local, ' '));
         case kBody:
-            return QString::fromUtf8(
-                BodyNames[static_cast<std::size_t>(r.body)].data(),
-                static_cast<qsizetype>(BodyNames[static_cast<std::size_t>(r.body)].size()));
+            return FromCore(BodyNames[static_cast<std::size_t>(r.body)]);
         case kFrom:
-            return QString::fromStdString(StandingLabel(r.from));
+            return FromCore(StandingLabel(r.from));
         case kTo:
-            return QString::fromStdString(StandingLabel(r.to));
+            return FromCore(StandingLabel(r.to));
         default:
             return {};
     }

@@ -36,10 +36,6 @@ QString KotaName(KotaNakshatra k) {
                : QString();
 }
 
-QString DateTimeText(const CalendarMoment& m) {
-    return QString::asprintf("%04d-%02d-%02dT%02d:%02d", m.Year, m.Month, m.Day, m.Hour, m.Minute);
-}
-
 // Degrees and minutes as a decimal, rounded to four places (about 10 m).
 double Decimal(int degrees, int minutes, bool negative) {
     const double value = std::round((degrees + minutes / 60.0) * 10000) / 10000;
@@ -68,8 +64,8 @@ QJsonObject MomentJson(const ChartInput& input, const PageFields& page) {
                             {"country", FromCore(page.Place->Country)},
                             {"countryCode", FromCore(page.Place->CountryCode)}};
     }
-    return {{"local", DateTimeText(local)},
-            {"utc", DateTimeText(UniversalMoment(input)) + "Z"},
+    return {{"local", FromCore(MinuteText(local))},
+            {"utc", FromCore(MinuteText(UniversalMoment(input))) + "Z"},
             {"utcOffset", places::FormatUtcOffset(static_cast<int>(UtcOffsetMinutes(input)))},
             {"timeZone", input.TimeZone.empty() ? QJsonValue(QJsonValue::Null)
                                                 : QJsonValue(FromCore(input.TimeZone))},

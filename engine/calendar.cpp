@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
 #include "engine/angles.h"
 #include "engine/constants.h"
@@ -155,6 +156,13 @@ double LocalSiderealDegrees(double julianCenturies1900, double utHours,
 
 double ObliquityDegrees(double julianCenturies1900) {
     return 23.452294 - 0.0130125 * julianCenturies1900;
+}
+
+std::string MinuteText(const CalendarMoment& m, char between) {
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d", m.Year, m.Month,
+                                m.Day, between, m.Hour, m.Minute);
+    return std::string(text, static_cast<std::size_t>(n));
 }
 
 }  // namespace zkc

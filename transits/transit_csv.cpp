@@ -1,18 +1,10 @@
 #include "transits/transit_csv.h"
 
-#include <cstdio>
-
+#include "engine/calendar.h"
 #include "engine/chart_positions.h"
 
 namespace zkc {
 namespace {
-
-void AppendMoment(std::string& out, const CalendarMoment& m) {
-    char text[24];
-    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", m.Year, m.Month,
-                                m.Day, m.Hour, m.Minute);
-    out.append(text, static_cast<std::size_t>(n));
-}
 
 void AppendStanding(std::string& out, const KotaStanding& s) {
     out += ',';
@@ -33,9 +25,9 @@ std::string_view TransitCsvHeader() {
 }
 
 void AppendTransitCsv(std::string& out, const TransitRow& row) {
-    AppendMoment(out, row.local);
+    out += MinuteText(row.local);
     out += ',';
-    AppendMoment(out, MomentFromMinutes(row.utcMinutes));
+    out += MinuteText(MomentFromMinutes(row.utcMinutes));
     out += ',';
     out += BodyNames[static_cast<std::size_t>(row.body)];
     AppendStanding(out, row.from);

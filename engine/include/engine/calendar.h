@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/chart_input.h"
 
@@ -25,6 +26,10 @@ struct CalendarMoment {
 
     friend bool operator==(const CalendarMoment&, const CalendarMoment&) = default;
 };
+
+// "2026-12-08T18:20": the moment in ISO 8601 to the minute; `between` set to
+// ' ' gives the form tables show.
+std::string MinuteText(const CalendarMoment& m, char between = 'T');
 
 // utHours and the longitude from the input. An explicit offset gives
 // UT = local time − offset. Otherwise the zone fields are magnitudes: the
