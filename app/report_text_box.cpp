@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QTextDocumentFragment>
 
+#include "documents/core_text.h"
+
 namespace zkc::app {
 
 void ReportTextBox::EmptyClipboardIfOurs() const {
@@ -123,7 +125,7 @@ void RichTextReportSink::AppendRun(std::string_view text, ReportColour colour, b
         cursor_ = QTextCursor(box_.document());
         cursor_.beginEditBlock();
     }
-    QString piece = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString piece = FromCore(text);
     piece.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QTextCharFormat format;
     format.setForeground(QColor(colour.Red, colour.Green, colour.Blue));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "documents/core_text.h"
 #include "documents/page_source.h"
 
 namespace zkc::cli {
@@ -44,8 +45,7 @@ class CsvPageSource : public PageSource {
                 return {Kind::Number, static_cast<double>(n), false, {}};
             }
         }
-        return {Kind::Text, 0, false,
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))};
+        return {Kind::Text, 0, false, FromCore(text)};
     }
 
   private:
