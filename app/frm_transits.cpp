@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,6 +17,7 @@
 
 #include "app/seams.h"
 #include "app/transit_table_model.h"
+#include "documents/chart_file.h"
 #include "engine/month_names.h"
 #include "places/zone_clock.h"
 #include "transits/transit_csv.h"
@@ -142,12 +142,8 @@ bool FrmTransits::ExportCsv(const QString& path) const {
     for (const TransitRow& row : model_->Rows()) {
         AppendTransitCsv(csv, row);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    const qint64 size = static_cast<qint64>(csv.size());
-    return file.write(csv.data(), size) == size && file.flush();
+    // Written as charts and readings are: a failed export leaves the old file.
+    return !WriteFileAtomically(path, QByteArray::fromStdString(csv));
 }
 
 void FrmTransits::changeEvent(QEvent* event) {
