@@ -242,11 +242,7 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
             pages = PagesFromJson(text);
         }
         if (const auto* error = std::get_if<DocumentError>(&pages)) {
-            QString reason = error->Message;
-            if (reason.startsWith("input: ")) {
-                reason.remove(0, 7);
-            }
-            refuse(number, reason);
+            refuse(number, error->Message);
             continue;
         }
         const auto reading = ReadingOf(std::get<Pages>(pages));

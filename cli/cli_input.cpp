@@ -248,7 +248,7 @@ std::variant<PageFields, InputError> PageFromOptions(const QCommandLineParser& p
 std::variant<Pages, InputError> PagesFromDocument(const QByteArray& document) {
     auto pages = PagesFromJson(document);
     if (const auto* error = std::get_if<DocumentError>(&pages)) {
-        return InputError{kExitRefused, error->Message};
+        return InputError{kExitRefused, error->NamedAfter("input")};
     }
     return std::get<Pages>(pages);
 }

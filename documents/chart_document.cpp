@@ -22,6 +22,10 @@ DocumentError Refused(const QString& message) {
     return {message};
 }
 
+DocumentError RefusedWhole(const QString& message) {
+    return {message, true};
+}
+
 // A page's keys in a JSON object.
 class JsonObjectSource : public PageSource {
   public:
@@ -310,37 +314,37 @@ QByteArray ChartDocument(const Pages& pages) {
 
 std::variant<Pages, DocumentError> PagesFromJson(const QByteArray& document) {
     if (const auto fault = FindStringFault(document)) {
-        return Refused(QString("input: not a JSON document (%1)").arg(*fault));
+        return RefusedWhole(QString("not a JSON document (%1)").arg(*fault));
     }
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(document, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return Refused(QString("input: not a JSON document (%1 at offset %2)")
-                           .arg(parseError.errorString())
-                           .arg(parseError.offset));
+        return RefusedWhole(QString("not a JSON document (%1 at offset %2)")
+                                .arg(parseError.errorString())
+                                .arg(parseError.offset));
     }
     if (!json.isObject()) {
-        return Refused("input: expected an object with \"birth\" and \"day\"");
+        return RefusedWhole("expected an object with \"birth\" and \"day\"");
     }
     return PagesFromJsonObject(json.object());
 }
 
 std::variant<Pages, DocumentError> PagesFromJsonObject(const QJsonObject& root) {
     if (root.contains("format") && root.value("format") != QJsonValue(kChartFormat)) {
-        return Refused(QString("input: not a chart file (format \"%1\", expected \"%2\")")
-                           .arg(root.value("format").toVariant().toString(), kChartFormat));
+        return RefusedWhole(QString("not a chart file (format \"%1\", expected \"%2\")")
+                                .arg(root.value("format").toVariant().toString(), kChartFormat));
     }
     if (root.contains("version")) {
         const QJsonValue version = root.value("version");
         const double v = version.toDouble(-1);
         if (!version.isDouble() || v != std::trunc(v) || v < 1) {
-            return Refused("input: version: expected a whole number from 1");
+            return RefusedWhole("version: expected a whole number from 1");
         }
         if (v > kChartVersion) {
-            return Refused(QString("input: a chart file of version %1, newer than this program "
-                                   "reads (version %2); a newer Zorvik Kota Chakra opens it")
-                               .arg(static_cast<qint64>(v))
-                               .arg(kChartVersion));
+            return RefusedWhole(QString("a chart file of version %1, newer than this program "
+                                        "reads (version %2); a newer Zorvik Kota Chakra opens it")
+                                    .arg(static_cast<qint64>(v))
+                                    .arg(kChartVersion));
         }
     }
     auto birth = PageFromJson(root, "birth", true);

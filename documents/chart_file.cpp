@@ -43,13 +43,8 @@ std::variant<Pages, ChartFileError> ReadChartFile(const QString& path) {
     }
     auto pages = PagesFromJson(bytes);
     if (const auto* error = std::get_if<DocumentError>(&pages)) {
-        // The file's name stands where a document read from elsewhere says "input".
-        QString reason = error->Message;
-        if (reason.startsWith("input: ")) {
-            reason.remove(0, 7);
-        }
         return ChartFileError{ChartFileError::Kind::Refused,
-                              QString("%1: %2").arg(info.fileName(), reason)};
+                              QString("%1: %2").arg(info.fileName(), error->Message)};
     }
     return std::get<Pages>(pages);
 }

@@ -27,9 +27,18 @@ struct Pages {
     PageFields Day;
 };
 
-// Why a document was refused, naming the field ("birth.Year: …").
+// Why a document was refused. A fault of a page names the field
+// ("birth.Year: …"); a fault of the whole document ("not a JSON document")
+// is named by its reader after where the document came from.
 struct DocumentError {
     QString Message;
+    bool OfTheWholeDocument = false;
+
+    // The message with `source` ("input", a file's name) before a fault of
+    // the whole document.
+    QString NamedAfter(const QString& source) const {
+        return OfTheWholeDocument ? QString("%1: %2").arg(source, Message) : Message;
+    }
 };
 
 // Numbers are JSON numbers, flags booleans, texts strings; a missing text is
