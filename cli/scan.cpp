@@ -194,7 +194,8 @@ void AddScanOptions(QCommandLineParser& parser) {
                       "including this one (local time of the day's place).",
                       "YYYY-MM-DD[THH:MM]"});
     parser.addOption({"scan-step",
-                      "Scan step in local clock time: minutes, hours or days (default 1d).",
+                      "Scan step: minutes, hours or days (default 1d), counted in universal time, "
+                      "so a change of the clocks neither repeats nor skips a row.",
                       "N{m|h|d}", "1d"});
     parser.addOption(
         {"changes-only", "Scan: print a row only when a body's place, zone or result changes."});
