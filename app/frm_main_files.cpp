@@ -108,9 +108,7 @@ bool FrmMain::OpenChartFile(const QString& path) {
     }
     fraDOBDetails_->SetFields(pages.Birth);
     fraOracleDetails_->SetFields(pages.Day);
-    SetCurrentFile(QFileInfo(path).absoluteFilePath());
-    recent_.Add(path);
-    recent_.SetLastFolder(QFileInfo(path).absolutePath());
+    BecomeCurrentFile(path);
     cmdBack_Click();
     return true;
 }
@@ -124,10 +122,14 @@ bool FrmMain::SaveChartFile(const QString& path) {
         services_.messages.Show(this, *error, MessageIcon::Stop);
         return false;
     }
+    BecomeCurrentFile(path);
+    return true;
+}
+
+void FrmMain::BecomeCurrentFile(const QString& path) {
     SetCurrentFile(QFileInfo(path).absoluteFilePath());
     recent_.Add(path);
     recent_.SetLastFolder(QFileInfo(path).absolutePath());
-    return true;
 }
 
 void FrmMain::mnuNew_Click() {
@@ -159,13 +161,14 @@ void FrmMain::mnuSave_Click() {
 }
 
 void FrmMain::mnuSaveAs_Click() {
-    const QString suggested =
-        currentFile_.isEmpty() ? QDir(recent_.LastFolder())
-                                     .filePath((fraDOBDetails_->txtName->text().trimmed().isEmpty()
-                                                    ? QStringLiteral("chart")
-                                                    : fraDOBDetails_->txtName->text().trimmed()) +
-                                               "." + kChartFileSuffix)
-                               : currentFile_;
+    // A new chart is suggested under the person's name in the last folder.
+    QString suggested = currentFile_;
+    if (suggested.isEmpty()) {
+        const QString name = fraDOBDetails_->txtName->text().trimmed();
+        suggested = QDir(recent_.LastFolder())
+                        .filePath((name.isEmpty() ? QStringLiteral("chart") : name) + "." +
+                                  kChartFileSuffix);
+    }
     if (const auto path = services_.files.ChartToSave(this, suggested)) {
         SaveChartFile(*path);
     }

@@ -132,6 +132,9 @@ class FrmMain : public QMainWindow {
     void BuildFileMenu(QMenu* file);
     void FillRecentMenu();
     void SetCurrentFile(const QString& path);
+    // The chart just opened or saved: the current file, first of the recent
+    // ones, its folder the last used.
+    void BecomeCurrentFile(const QString& path);
     // Checks both pages (birth first), computes both charts and writes the
     // reading; false when a check or the zone refused, with its message.
     bool ComputeReading();
