@@ -14,7 +14,6 @@
 #include "app/result_page.h"
 #include "app/seams.h"
 #include "documents/chart_file.h"
-#include "documents/page_checks.h"
 #include "version/version.h"
 
 namespace zkc::app {
@@ -101,11 +100,6 @@ bool FrmMain::OpenChartFile(const QString& path) {
         return false;
     }
     const Pages& pages = std::get<Pages>(file);
-    if (const auto refusal = PageCheckFailure(pages)) {
-        services_.messages.Show(this, QString("%1: %2").arg(FileName(path), *refusal),
-                                MessageIcon::Stop);
-        return false;
-    }
     fraDOBDetails_->SetFields(pages.Birth);
     fraOracleDetails_->SetFields(pages.Day);
     BecomeCurrentFile(path);

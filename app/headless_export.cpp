@@ -4,7 +4,6 @@
 #include "app/report_text_box.h"
 #include "app/result_page.h"
 #include "documents/chart_file.h"
-#include "documents/page_checks.h"
 #include "kota/kota_chakra.h"
 #include "places/page_zone.h"
 
@@ -23,9 +22,6 @@ int ExportChart(ExportKind kind, const QString& outputPath, const QString& chart
             error->Message);
     }
     const Pages& pages = std::get<Pages>(file);
-    if (const auto refusal = PageCheckFailure(pages)) {
-        return fail(kExportRefused, *refusal);
-    }
     const auto birth = places::MomentOfPage(pages.Birth);
     const auto day = places::MomentOfPage(pages.Day);
     for (const auto* moment : {&birth, &day}) {

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "documents/page_checks.h"
+
 namespace zkc {
 namespace {
 
@@ -45,6 +47,10 @@ std::variant<Pages, ChartFileError> ReadChartFile(const QString& path) {
     if (const auto* error = std::get_if<DocumentError>(&pages)) {
         return ChartFileError{ChartFileError::Kind::Refused,
                               QString("%1: %2").arg(info.fileName(), error->Message)};
+    }
+    if (const auto refusal = PageCheckFailure(std::get<Pages>(pages))) {
+        return ChartFileError{ChartFileError::Kind::Refused,
+                              QString("%1: %2").arg(info.fileName(), *refusal)};
     }
     return std::get<Pages>(pages);
 }

@@ -144,6 +144,12 @@ class TestChartFiles : public QObject {
             << "birth.Year: expected a whole number";
         QTest::newRow("no day") << QByteArray("{\"birth\": ") + kBirth + "}"
                                 << "day: expected an object";
+        // Read well, but a page the window's checks refuse: 31 February.
+        QTest::newRow("a page check") << Document(QByteArray(kBirth)
+                                                      .replace("\"Month\": 1,", "\"Month\": 2,")
+                                                      .replace("\"Day\": 26", "\"Day\": 31"),
+                                                  kDay)
+                                      << "birth: Please Enter Correct Date Or Month!";
     }
     void refusals() {
         QFETCH(QByteArray, content);

@@ -18,6 +18,8 @@ struct ChartFileError {
     QString Message;  // names the file and the reason
 };
 
+// The pages of a chart file, refused as a whole when one fails the checks
+// the window's pages make.
 std::variant<Pages, ChartFileError> ReadChartFile(const QString& path);
 
 // Writes through a temporary file that replaces the old one only once it is
