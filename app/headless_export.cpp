@@ -22,16 +22,13 @@ int ExportChart(ExportKind kind, const QString& outputPath, const QString& chart
             error->Message);
     }
     const Pages& pages = std::get<Pages>(file);
-    const auto birth = places::MomentOfPage(pages.Birth);
-    const auto day = places::MomentOfPage(pages.Day);
-    for (const auto* moment : {&birth, &day}) {
-        if (const auto* error = std::get_if<places::ZoneError>(moment)) {
-            return fail(kExportRefused, error->Message);
-        }
+    const auto inputs = places::InputsOfPages(pages.Birth, pages.Day);
+    if (const auto* error = std::get_if<places::ZoneError>(&inputs)) {
+        return fail(kExportRefused, error->Message);
     }
     ChartCalculation charts;
-    charts.Calculate(std::get<places::PageMoment>(birth).Input,
-                     std::get<places::PageMoment>(day).Input);
+    charts.Calculate(std::get<places::ReadingInputs>(inputs).Birth,
+                     std::get<places::ReadingInputs>(inputs).Day);
 
     QByteArray bytes;
     if (kind == ExportKind::Pdf) {

@@ -48,15 +48,12 @@ std::variant<Reading, QString> ReadingOf(const Pages& pages) {
     if (const auto refusal = PageCheckFailure(pages)) {
         return *refusal;
     }
-    const auto birth = places::MomentOfPage(pages.Birth);
-    const auto day = places::MomentOfPage(pages.Day);
-    for (const auto* moment : {&birth, &day}) {
-        if (const auto* error = std::get_if<places::ZoneError>(moment)) {
-            return error->Message;
-        }
+    const auto inputs = places::InputsOfPages(pages.Birth, pages.Day);
+    if (const auto* error = std::get_if<places::ZoneError>(&inputs)) {
+        return error->Message;
     }
-    const ChartInput& birthInput = std::get<places::PageMoment>(birth).Input;
-    const ChartInput& dayInput = std::get<places::PageMoment>(day).Input;
+    const ChartInput& birthInput = std::get<places::ReadingInputs>(inputs).Birth;
+    const ChartInput& dayInput = std::get<places::ReadingInputs>(inputs).Day;
     Reading r;
     r.name = birthInput.Name;
     const BirthNakshatras nakshatras = BirthNakshatrasOf(birthInput);

@@ -60,4 +60,18 @@ std::variant<PageMoment, ZoneError> MomentOfPage(const PageFields& page) {
     return moment;
 }
 
+std::variant<ReadingInputs, ZoneError> InputsOfPages(const PageFields& birth,
+                                                     const PageFields& day) {
+    auto birthMoment = MomentOfPage(birth);
+    if (const auto* error = std::get_if<ZoneError>(&birthMoment)) {
+        return *error;
+    }
+    auto dayMoment = MomentOfPage(day);
+    if (const auto* error = std::get_if<ZoneError>(&dayMoment)) {
+        return *error;
+    }
+    return ReadingInputs{std::move(std::get<PageMoment>(birthMoment).Input),
+                         std::move(std::get<PageMoment>(dayMoment).Input)};
+}
+
 }  // namespace zkc::places

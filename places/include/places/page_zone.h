@@ -32,4 +32,13 @@ struct PageMoment {
 };
 std::variant<PageMoment, ZoneError> MomentOfPage(const PageFields& page);
 
+// The chart inputs of both pages of a reading; the first zone error, birth
+// before day.
+struct ReadingInputs {
+    ChartInput Birth;
+    ChartInput Day;
+};
+std::variant<ReadingInputs, ZoneError> InputsOfPages(const PageFields& birth,
+                                                     const PageFields& day);
+
 }  // namespace zkc::places
