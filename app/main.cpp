@@ -50,6 +50,10 @@ Request ReadArguments(int argc, char* argv[]) {
                 r.error = std::string(a) + " needs the output file";
                 return r;
             }
+            if (r.exportKind) {
+                r.error = "one export at a time: give --export-pdf or --export-png";
+                return r;
+            }
             r.exportKind = std::strcmp(a, "--export-pdf") == 0 ? zkc::app::ExportKind::Pdf
                                                                : zkc::app::ExportKind::Png;
             r.exportPath = QString::fromLocal8Bit(argv[++i]);

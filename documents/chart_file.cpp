@@ -55,11 +55,39 @@ std::variant<Pages, ChartFileError> ReadChartFile(const QString& path) {
     return std::get<Pages>(pages);
 }
 
+namespace {
+
+QString CannotSave(const QString& path, const QString& reason) {
+    return QString("cannot save %1: %2").arg(QFileInfo(path).fileName(), reason);
+}
+
+// A device, a pipe or a socket (/dev/stdout, a named pipe a script reads)
+// cannot be replaced by a finished copy: renaming one over it would swap the
+// device node itself for a plain file. Such a target takes the bytes as they
+// are written, and every failed write is reported.
+std::optional<QString> WriteDirectly(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return CannotSave(path, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return CannotSave(path, file.errorString());
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        return CannotSave(path, file.errorString());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir()) {
+        return WriteDirectly(path, bytes);
+    }
     QSaveFile file(path);
-    const auto failed = [&](const QString& reason) {
-        return QString("cannot save %1: %2").arg(QFileInfo(path).fileName(), reason);
-    };
+    const auto failed = [&](const QString& reason) { return CannotSave(path, reason); };
     if (!file.open(QIODevice::WriteOnly)) {
         return failed(file.errorString());
     }

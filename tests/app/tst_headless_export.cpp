@@ -112,6 +112,10 @@ class TestHeadlessExport : public QObject {
             << "cannot save reading.png";
         QTest::newRow("no chart") << QStringList{"--export-pdf", "OUT/reading.pdf"} << kChart << 64
                                   << "an export needs the chart file";
+        QTest::newRow("two exports at once")
+            << QStringList{"--export-pdf", "OUT/reading.pdf", "--export-png", "OUT/reading.png",
+                           "CHART"}
+            << kChart << 64 << "one export at a time";
     }
     void failures() {
         QFETCH(QStringList, args);

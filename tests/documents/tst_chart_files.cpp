@@ -1,7 +1,12 @@
 // Chart files: what is written reads back the same, what is not a chart is
 // refused with its reason, and a write that fails leaves the old file whole.
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <QDir>
 #include <QFile>
@@ -218,6 +223,29 @@ class TestChartFiles : public QObject {
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"chart.kota"}));
+    }
+
+    // A named pipe a script reads from (or a device such as /dev/stdout)
+    // takes the bytes in place: renaming a finished copy over it would put a
+    // plain file where the pipe was, and the reader would get nothing.
+    void writeIntoANamedPipe() {
+        QTemporaryDir dir;
+        const QByteArray fifo = dir.filePath("reading.pdf").toLocal8Bit();
+        QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+        const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        const QByteArray bytes("%PDF-1.4 a short document");
+
+        const auto error = WriteFileAtomically(QString::fromLocal8Bit(fifo), bytes);
+
+        QVERIFY2(!error.has_value(), qPrintable(error.value_or("")));
+        char received[64] = {};
+        const ssize_t n = read(reader, received, sizeof received);
+        close(reader);
+        QCOMPARE(QByteArray(received, static_cast<int>(std::max<ssize_t>(n, 0))), bytes);
+        struct stat after{};
+        QVERIFY(stat(fifo.constData(), &after) == 0);
+        QVERIFY2(S_ISFIFO(after.st_mode), "the named pipe was replaced by a plain file");
     }
 
     void writeIntoAMissingFolder() {

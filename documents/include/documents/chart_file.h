@@ -27,7 +27,8 @@ std::variant<Pages, ChartFileError> ReadChartFile(const QString& path);
 // it was. Returns the reason, naming the file, when the file was not written.
 std::optional<QString> WriteChartFile(const QString& path, const Pages& pages);
 
-// The same for any bytes (exported pictures and documents).
+// The same for any bytes (exported pictures and documents). A target that is
+// no regular file (a device, a named pipe) is written in place instead.
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 }  // namespace zkc
