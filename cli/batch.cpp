@@ -150,6 +150,11 @@ class BatchWriter {
 // Opens the input: the file, or standard input for "-".
 std::variant<int, QString> OpenInput(const QString& path) {
     if (path == "-") {
+        // A closed standard input is held by /dev/null opened for writing.
+        const int mode = fcntl(STDIN_FILENO, F_GETFL);
+        if (mode == -1 || (mode & O_ACCMODE) == O_WRONLY) {
+            return QString("it is closed");
+        }
         return STDIN_FILENO;
     }
     const int fd = open(path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
@@ -162,6 +167,36 @@ std::variant<int, QString> OpenInput(const QString& path) {
         return QString("it is a directory");
     }
     return fd;
+}
+
+QByteArray InputName(const QString& path) {
+    return path == "-" ? QByteArray("standard input") : ForTerminal(path);
+}
+
+// Spreadsheets and some editors start a UTF-8 file with it.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The cells of the CSV record that starts with `first`. A quoted cell may
+// hold line breaks (spreadsheets write notes so), so the record takes the
+// following lines until its quotes close, up to the size of a chart
+// document; false when they never do.
+bool SplitRecord(LineReader& lines, const std::string& first, std::vector<std::string>& cells) {
+    if (SplitCsv(first, cells)) {
+        return true;
+    }
+    std::string record = first;
+    while (auto more = lines.Next()) {
+        if (more->tooLong || record.size() + more->text.size() >=
+                                 static_cast<std::size_t>(kLargestChartDocumentBytes)) {
+            return false;
+        }
+        record += '\n';
+        record += more->text;
+        if (SplitCsv(record, cells)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -184,7 +219,7 @@ bool WantsBatch(const QCommandLineParser& parser) {
 int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE* err) {
     const auto opened = OpenInput(path);
     if (const auto* reason = std::get_if<QString>(&opened)) {
-        std::fprintf(err, "kotachakra-cli: cannot read %s: %s\n", qPrintable(path),
+        std::fprintf(err, "kotachakra-cli: cannot read %s: %s\n", InputName(path).constData(),
                      qPrintable(*reason));
         return kExitNoInput;
     }
@@ -199,7 +234,8 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
     bool refusedAny = false;
     const auto refuse = [&](long long line, const QString& reason) {
         writer.Flush();  // rows before it come first
-        std::fprintf(err, "line %lld: %s\n", line, qPrintable(reason));
+        // Reasons quote what the row holds, which may be anything.
+        std::fprintf(err, "line %lld: %s\n", line, ForTerminal(reason).constData());
         refusedAny = true;
     };
     std::optional<CsvLayout> csvHeader;
@@ -207,6 +243,9 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
     bool formatKnown = false;
     while (auto line = lines.Next()) {
         const long long number = lines.Number();
+        if (number == 1 && line->text.starts_with(kByteOrderMark)) {
+            line->text.erase(0, kByteOrderMark.size());
+        }
         if (line->tooLong) {
             refuse(number, "longer than 1 MB");
             continue;
@@ -230,7 +269,7 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
         }
         std::variant<Pages, DocumentError> pages = DocumentError{};
         if (csvHeader) {
-            if (!SplitCsv(line->text, cells)) {
+            if (!SplitRecord(lines, line->text, cells)) {
                 refuse(number, "a quote is left open");
                 continue;
             }
@@ -259,7 +298,7 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
         close(fd);
     }
     if (!lines.Error().isEmpty()) {
-        std::fprintf(err, "kotachakra-cli: cannot read %s: %s\n", qPrintable(path),
+        std::fprintf(err, "kotachakra-cli: cannot read %s: %s\n", InputName(path).constData(),
                      qPrintable(lines.Error()));
         return kExitNoInput;
     }

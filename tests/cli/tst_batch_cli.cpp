@@ -84,6 +84,46 @@ class TestBatchCli : public QObject {
                       "line 7: a quote is left open"}));
     }
 
+    // As spreadsheets and editors write files: a byte order mark before the
+    // first line, a quoted cell across lines (one record, numbered by its
+    // first line, the lines after it keep theirs).
+    void spreadsheetFiles() {
+        const QByteArray bom = "\xEF\xBB\xBF";
+        const QByteArray jsonLine =
+            "{\"birth\": {\"Name\": \"Asha\", \"Month\": 1, \"Day\": 26, \"Year\": 1990, "
+            "\"Hour\": 16, \"Minute\": 5, \"Place\": \"New Delhi\"}, \"day\": {\"Month\": 7, "
+            "\"Day\": 15, \"Year\": 2026, \"Hour\": 12, \"Minute\": 0, \"Place\": \"Madrid\"}}";
+        const Run json = Cli({"--batch", "-"}, bom + jsonLine + "\n");
+        QCOMPARE(json.exitCode, 0);
+        QVERIFY2(Lines(json.out).value(1).startsWith("1,Asha,Uttara Ashadha,"),
+                 json.err.constData());
+
+        const QByteArray header = kCsv.left(kCsv.indexOf('\n') + 1);
+        const Run csv =
+            Cli({"--batch", "-"}, bom + header +
+                                      "\"Two\nLines\",1,26,1990,16,5,New Delhi,7,15,"
+                                      "2026,12,0,Madrid\n"
+                                      "Ravi,1,1,2000,12,0,London,6,15,1980,10,30,Delhi\n");
+        QCOMPARE(csv.exitCode, 2);
+        QCOMPARE(
+            Lines(csv.err),
+            QList<QByteArray>({"line 2: birth: Please Enter Name Without Control Characters"}));
+        QVERIFY2(Lines(csv.out).value(1).startsWith("4,Ravi,"), csv.out.constData());
+    }
+
+    // What a refused row quotes back reaches a terminal with its control
+    // characters written as escapes, never as terminal commands.
+    void refusalsQuoteRowsSafely() {
+        const Run header = Cli({"--batch", "-"}, "birth.Name,\x1b]0;title\x07\n");
+        QCOMPARE(header.exitCode, 2);
+        QVERIFY2(header.err.contains("\"\\u001b]0;title\\u0007\""), header.err.constData());
+        const QByteArray place = kCsv.left(kCsv.indexOf('\n') + 1) +
+                                 "A,1,26,1990,16,5,\"\x1b[2JX\",7,15,2026,12,0,Madrid\n";
+        const Run row = Cli({"--batch", "-"}, place);
+        QCOMPARE(row.exitCode, 2);
+        QVERIFY2(!row.err.contains('\x1b') && row.err.contains("\\u001b[2JX"), row.err.constData());
+    }
+
     void csvHeaderMustNameThePages() {
         const Run r = Cli({"--batch", "-"}, "Name,Month\nAsha,1\n");
         QCOMPARE(r.exitCode, 2);

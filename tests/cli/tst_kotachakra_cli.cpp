@@ -392,6 +392,9 @@ class TestKotachakraCli : public QObject {
             << QStringList{"--input", GOLDEN_DIR} << false << 66 << "Is a directory";
         QTest::newRow("standard input closed")
             << QStringList{"--input", "-"} << true << 66 << "cannot read standard input";
+        QTest::newRow("batch from a closed standard input")
+            << QStringList{"--batch", "-"} << true << 66
+            << "cannot read standard input: it is closed";
         QTest::newRow("empty standard input")
             << QStringList{"--input", "-"} << false << 2 << "input is empty";
     }
