@@ -239,9 +239,11 @@ int Cli::Reading(const QStringList& arguments) {
         if (const auto* error = std::get_if<InputError>(&scan)) {
             return Failed(*error);
         }
-        const ScanRequest& request = std::get<ScanRequest>(scan);
+        ScanRequest request = std::get<ScanRequest>(scan);
         // With a zone, rows step in universal time and show the local time
-        // in force: a change of the clocks neither repeats nor skips a row.
+        // in force, and its offset: a change of the clocks neither repeats
+        // nor skips a row.
+        request.ShowsUtcOffset = day->UtcOffsetMinutes.has_value();
         const places::DayClock clock(*day, DaysUntil(*day, request.Until));
         return RunScan(*birth, *day, clock.Clock(), request, s_.out, s_.progress)
                    ? kExitOk

@@ -26,8 +26,8 @@ constexpr std::int64_t kRowsPerChunk = 2048;
 
 // ---- Output ---------------------------------------------------------------
 
-void WriteCsvHeader(TextBuffer& w) {
-    w.Put("date,time");
+void WriteCsvHeader(TextBuffer& w, bool showsUtcOffset) {
+    w.Put(showsUtcOffset ? "date,time,utcOffset" : "date,time");
     PutStandingHeader(w);
     w.Put('\n');
 }
@@ -49,16 +49,26 @@ void WriteJsonPlacement(TextBuffer& w, std::size_t body, int place, KotaZone zon
     w.Put("\"}");
 }
 
-void WriteRowStart(TextBuffer& w, ScanFormat format, const CalendarMoment& local) {
-    if (format == ScanFormat::Csv) {
+void WriteRowStart(TextBuffer& w, const ScanRequest& request, const DayMoments& moments,
+                   std::int64_t utcMinutes) {
+    const CalendarMoment local = moments.LocalAt(utcMinutes);
+    if (request.Format == ScanFormat::Csv) {
         w.Date(local);
         w.Put(',');
         w.Time(local);
+        if (request.ShowsUtcOffset) {
+            w.Put(',');
+            w.UtcOffset(moments.Clock().OffsetMinutesAt(utcMinutes));
+        }
     } else {
         w.Put("{\"date\":\"");
         w.Date(local);
         w.Put("\",\"time\":\"");
         w.Time(local);
+        if (request.ShowsUtcOffset) {
+            w.Put("\",\"utcOffset\":\"");
+            w.UtcOffset(moments.Clock().OffsetMinutesAt(utcMinutes));
+        }
         w.Put("\",\"placements\":[");
     }
 }
@@ -177,7 +187,7 @@ std::string ChunkText(Reader& reader, DayMoments& moments, const ScanRows& rows,
         const std::int64_t utc = rows.firstUtc + row * rows.stepMinutes;
         const typename Reader::State state = reader.Read(moments.At(utc));
         if (!request.ChangesOnly || row == 0 || !(state == previous)) {
-            WriteRowStart(w, request.Format, moments.LocalAt(utc));
+            WriteRowStart(w, request, moments, utc);
             reader.Write(w, state);
             WriteRowEnd(w, request.Format);
         }
@@ -288,7 +298,7 @@ bool RunScan(const ChartInput& birth, const ChartInput& day, const LocalClock& c
     ProgressBar bar(progress, rows.total);
     if (request.Format == ScanFormat::Csv) {
         TextBuffer header;
-        WriteCsvHeader(header);
+        WriteCsvHeader(header, request.ShowsUtcOffset);
         WriteOut(out, header.Text());
     }
     long long done = 0;

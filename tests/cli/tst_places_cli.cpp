@@ -271,9 +271,10 @@ class TestPlacesCli : public QObject {
     }
 
     // A scan with a zone steps in universal time and shows the local time in
-    // force: across the spring change no moment repeats and none is missing,
-    // across the autumn one the repeated hour appears twice, as it happened
-    // (source: the zone database, Europe/Madrid, 29 March and 25 October 2026).
+    // force with its offset: across the spring change no moment repeats and
+    // none is missing, across the autumn one the repeated hour appears twice,
+    // as it happened, told apart by the offset (source: the zone database,
+    // Europe/Madrid, 29 March and 25 October 2026).
     void scansFollowTheZone_data() {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
@@ -282,12 +283,14 @@ class TestPlacesCli : public QObject {
         QTest::newRow("spring") << "2026-03-29"
                                 << "00:00"
                                 << "2026-03-29T04:00"
-                                << QStringList{"00:00", "00:30", "01:00", "01:30",
-                                               "03:00", "03:30", "04:00"};
+                                << QStringList{"00:00 +01:00", "00:30 +01:00", "01:00 +01:00",
+                                               "01:30 +01:00", "03:00 +02:00", "03:30 +02:00",
+                                               "04:00 +02:00"};
         QTest::newRow("autumn") << "2026-10-25"
                                 << "01:30"
-                                << "2026-10-25T03:00" << QStringList{"01:30", "02:00", "02:30",
-                                                                     "02:00", "02:30", "03:00"};
+                                << "2026-10-25T03:00"
+                                << QStringList{"01:30 +02:00", "02:00 +02:00", "02:30 +02:00",
+                                               "02:00 +01:00", "02:30 +01:00", "03:00 +01:00"};
     }
     void scansFollowTheZone() {
         QFETCH(QString, date);
@@ -296,11 +299,25 @@ class TestPlacesCli : public QObject {
         const Run r = Cli(Reading({"--day-date", date, "--day-time", time, "--day-place", "Madrid",
                                    "--scan-until", until, "--scan-step", "30m"}));
         QCOMPARE(r.exitCode, 0);
+        const QList<QByteArray> rows = r.out.trimmed().split('\n');
+        QVERIFY2(rows.value(0).startsWith("date,time,utcOffset,Sun place,"), rows.value(0));
         QStringList times;
-        for (const QByteArray& row : r.out.trimmed().split('\n').mid(1)) {
-            times << QString::fromUtf8(row.split(',').value(1));
+        for (const QByteArray& row : rows.mid(1)) {
+            const QList<QByteArray> cells = row.split(',');
+            times << QString::fromUtf8(cells.value(1) + ' ' + cells.value(2));
         }
         QTEST(times, "times");
+
+        // The same in JSON lines.
+        const Run json =
+            Cli(Reading({"--day-date", date, "--day-time", time, "--day-place", "Madrid",
+                         "--scan-until", until, "--scan-step", "30m", "--format", "json"}));
+        QStringList jsonTimes;
+        for (const QByteArray& line : json.out.trimmed().split('\n')) {
+            const QJsonObject row = QJsonDocument::fromJson(line).object();
+            jsonTimes << row["time"].toString() + ' ' + row["utcOffset"].toString();
+        }
+        QTEST(jsonTimes, "times");
     }
 
     // Events are found in universal time and shown in the local time in

@@ -29,6 +29,10 @@ struct ScanRequest {
     ScanFormat Format = ScanFormat::Csv;
     int Jobs = 1;
     ScanPath Path = ScanPath::Numbers;
+    // Each row also names the offset from universal time in force (column
+    // or key "utcOffset"), so that the hour a change of the clocks repeats
+    // reads apart: for days whose offset comes from a zone or is given.
+    bool ShowsUtcOffset = false;
 };
 
 // Registers --scan-until, --scan-step, --changes-only and --jobs.
