@@ -55,7 +55,21 @@ int OffsetMinutesOfSeconds(int offsetSeconds) {
 }
 
 bool IsKnownZone(const QString& zoneId) {
-    return !zoneId.isEmpty() && QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8());
+    if (zoneId.isEmpty()) {
+        return false;
+    }
+    if (QTimeZone::isTimeZoneIdAvailable(zoneId.toUtf8())) {
+        return true;
+    }
+    // The list above holds the zones of today's table only; the database
+    // also keeps the older names as links ("Asia/Calcutta", "US/Eastern",
+    // "Etc/GMT-14", "EST5EDT"), which old charts and scripts use. The files
+    // beside them that are no zones of the world (leap-second and POSIX
+    // copies, the system's own clock, "Factory") are not names to accept.
+    static const QRegularExpression linkName(
+        "^(?!right/|posix/|posixrules$|localtime$|Factory$)[A-Za-z][A-Za-z0-9_+-]*"
+        "(/[A-Za-z0-9_+-]+)*$");
+    return linkName.match(zoneId).hasMatch() && QTimeZone(zoneId.toUtf8()).isValid();
 }
 
 ZoneOffset OffsetAtUtc(const QString& zoneId, qint64 utcSeconds) {

@@ -134,6 +134,22 @@ class TestZoneResolution : public QObject {
         QVERIFY2(note.contains(zone) && note.contains(DescribeUtcOffset(second)), qPrintable(note));
     }
 
+    // Older names the database keeps as links are zones; the files beside
+    // the zones that are none, and paths, are not (source: the database's
+    // "backward" file: Asia/Calcutta links to Asia/Kolkata).
+    void zoneNames() {
+        for (const char* link : {"Asia/Calcutta", "US/Eastern", "Etc/GMT-14", "EST5EDT"}) {
+            QVERIFY2(IsKnownZone(link), link);
+        }
+        const auto calcutta = ResolveLocalTime("Asia/Calcutta", At(1942, 9, 15, 12, 0));
+        QCOMPARE(std::get<ResolvedLocalTime>(calcutta).Offset.OffsetMinutes, 6 * 60 + 30);
+        for (const char* none : {"right/Asia/Kolkata", "posix/Asia/Kolkata", "posixrules",
+                                 "localtime", "Factory", "../zoneinfo/Asia/Kolkata",
+                                 "/etc/localtime", "Asia/Kolkata ", "zone.tab"}) {
+            QVERIFY2(!IsKnownZone(none), none);
+        }
+    }
+
     void unknownZone() {
         QVERIFY(!IsKnownZone("Mars/Olympus_Mons"));
         QVERIFY(!IsKnownZone(""));

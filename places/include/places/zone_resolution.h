@@ -43,7 +43,8 @@ struct ZoneError {
 // every timeline takes it: early mean-time offsets carry seconds.
 int OffsetMinutesOfSeconds(int offsetSeconds);
 
-// An IANA zone name the system's database knows ("Europe/Madrid").
+// An IANA zone name the system's database knows ("Europe/Madrid"), or one of
+// its older names ("Asia/Calcutta").
 bool IsKnownZone(const QString& zoneId);
 
 // The offset in force at a universal moment, seconds since 1970.
