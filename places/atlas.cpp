@@ -92,6 +92,32 @@ const Atlas& Atlas::Shared() {
 }
 
 std::vector<City> Atlas::Find(const QString& placeText, int limit) const {
+    // Enough for every town a batch names; beyond it the answers start over.
+    constexpr std::size_t kAnswersKept = 4096;
+    std::string key = placeText.toStdString();
+    key += '\0';
+    key += std::to_string(limit);
+    {
+        const std::lock_guard lock(answersMutex_);
+        if (const auto it = answers_.find(key); it != answers_.end()) {
+            return it->second;
+        }
+    }
+    std::vector<City> cities = Search(placeText, limit);
+    const std::lock_guard lock(answersMutex_);
+    if (answers_.size() >= kAnswersKept) {
+        answers_.clear();
+    }
+    answers_.emplace(std::move(key), cities);
+    return cities;
+}
+
+void Atlas::ForgetAnswers() const {
+    const std::lock_guard lock(answersMutex_);
+    answers_.clear();
+}
+
+std::vector<City> Atlas::Search(const QString& placeText, int limit) const {
     // "Name, qualifier, qualifier…": every qualifier must name the town's
     // state, country or country code.
     const QStringList parts = placeText.split(u',');

@@ -90,6 +90,16 @@ class TestAtlas : public QObject {
             qPrintable(found.join(" | ")));
     }
 
+    // Answers kept from an earlier search are the ones a new search gives,
+    // for the limit asked now.
+    void askedAgain() {
+        Atlas::Shared().ForgetAnswers();
+        const QStringList first = Names(Atlas::Shared().Find("Portland", 10));
+        QCOMPARE(Names(Atlas::Shared().Find("Portland", 10)), first);
+        QCOMPARE(Names(Atlas::Shared().Find("Portland", 2)), first.mid(0, 2));
+        QCOMPARE(Names(Atlas::Shared().Find("Portland, Texas", 10)).value(0), first.value(2));
+    }
+
     void nothingFound() {
         QVERIFY(Atlas::Shared().Find("Xyzzyville").empty());
         QVERIFY(Atlas::Shared().Find("").empty());

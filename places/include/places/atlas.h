@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zkc::places {
@@ -36,6 +38,10 @@ class Atlas {
 
     int Size() const { return static_cast<int>(entries_.size()); }
 
+    // Find keeps its answers for texts asked before; this drops them, so that
+    // a measurement sees the search itself.
+    void ForgetAnswers() const;
+
   private:
     Atlas();
 
@@ -47,6 +53,12 @@ class Atlas {
         std::string code;     // folded country code
     };
     std::vector<Entry> entries_;
+
+    // Answers already given: a batch names the same towns row after row,
+    // and each search reads the whole atlas.
+    std::vector<City> Search(const QString& placeText, int limit) const;
+    mutable std::mutex answersMutex_;
+    mutable std::unordered_map<std::string, std::vector<City>> answers_;
 };
 
 }  // namespace zkc::places
