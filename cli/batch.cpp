@@ -17,6 +17,7 @@
 #include "cli/csv_rows.h"
 #include "cli/exit_codes.h"
 #include "cli/input_reading.h"
+#include "cli/interruption.h"
 #include "cli/line_reader.h"
 #include "cli/output_channel.h"
 #include "cli/standing_columns.h"
@@ -227,6 +228,13 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
     ClearUpperVectorState();
     LineReader lines(fd);
     BatchWriter writer(out);
+    // Rows read from a person or a slow program go out before the next
+    // wait, and Ctrl-C ends the batch after the last whole row.
+    InterruptionGuard interruption;
+    lines.BeforeWaiting([&writer] {
+        writer.Flush();
+        return !InterruptionGuard::Interrupted();
+    });
     if (output == BatchOutput::Csv) {
         WriteCsvHeader(writer.Buffer());
     }
@@ -242,6 +250,9 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
     std::vector<std::string> cells;  // kept from row to row
     bool formatKnown = false;
     while (auto line = lines.Next()) {
+        if (InterruptionGuard::Interrupted()) {
+            break;
+        }
         const long long number = lines.Number();
         if (number == 1 && line->text.starts_with(kByteOrderMark)) {
             line->text.erase(0, kByteOrderMark.size());
@@ -301,6 +312,9 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
         std::fprintf(err, "kotachakra-cli: cannot read %s: %s\n", InputName(path).constData(),
                      qPrintable(lines.Error()));
         return kExitNoInput;
+    }
+    if (InterruptionGuard::Interrupted()) {
+        return kExitInterrupted;
     }
     return refusedAny ? kExitRefused : kExitOk;
 }

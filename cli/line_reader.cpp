@@ -1,5 +1,6 @@
 #include "cli/line_reader.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -26,7 +27,7 @@ std::optional<LineReader::Line> LineReader::Next() {
         start_ = 0;
         if (!Fill()) {
             // The input ends: a last line without its end still counts.
-            if (!any) {
+            if (!any || stopped_) {
                 return std::nullopt;
             }
             ++number_;
@@ -51,7 +52,30 @@ void LineReader::Take(Line& line, std::size_t count) {
     }
 }
 
+bool LineReader::WaitForInput() {
+    if (!beforeWaiting_) {
+        return true;
+    }
+    pollfd input{fd_, POLLIN, 0};
+    if (::poll(&input, 1, 0) != 0) {
+        return true;  // ready, at its end, or failed: read() tells which
+    }
+    for (;;) {
+        if (!beforeWaiting_()) {
+            stopped_ = true;
+            return false;
+        }
+        const int ready = ::poll(&input, 1, -1);
+        if (ready > 0 || (ready < 0 && errno != EINTR)) {
+            return true;
+        }
+    }
+}
+
 bool LineReader::Fill() {
+    if (!WaitForInput()) {
+        return false;
+    }
     char block[1 << 16];
     for (;;) {
         const ssize_t n = read(fd_, block, sizeof block);

@@ -1,6 +1,8 @@
 // kotachakra-cli --batch: many readings from JSON lines or CSV, refused rows
 // reported with their line and skipped, every reading the same as the one
 // the command line gives alone.
+#include <signal.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -122,6 +124,29 @@ class TestBatchCli : public QObject {
         const Run row = Cli({"--batch", "-"}, place);
         QCOMPARE(row.exitCode, 2);
         QVERIFY2(!row.err.contains('\x1b') && row.err.contains("\\u001b[2JX"), row.err.constData());
+    }
+
+    // Rows typed or written slowly into a pipe come back before the input
+    // ends; Ctrl-C ends the batch after whole rows, with status 130.
+    void rowsFromAPipeThatStaysOpen() {
+        QProcess p;
+        p.start(KOTACHAKRA_CLI, {"--batch", "-"});
+        QVERIFY(p.waitForStarted());
+        p.write(kCsv.left(kCsv.indexOf("Bad Date")));  // the header and one row
+        QByteArray out;
+        for (int waited = 0; !out.contains("\n2,") && waited < 100; ++waited) {
+            p.waitForReadyRead(100);
+            out += p.readAllStandardOutput();
+        }
+        QVERIFY2(out.contains("\n2,\"Rao, Asha\",Uttara Ashadha,"), out.constData());
+
+        ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 130);
+        out += p.readAllStandardOutput();
+        QVERIFY(out.endsWith('\n'));
+        QCOMPARE(Lines(out).size(), 2);
     }
 
     void csvHeaderMustNameThePages() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,15 +26,25 @@ class LineReader {
     // Why reading stopped early; empty at a plain end of the input.
     const QString& Error() const { return error_; }
 
+    // Called whenever the input has nothing ready and reading would wait
+    // (a person typing, a program that writes slowly), and again when a
+    // signal wakes the wait: the moment to hand on what is done. Returning
+    // false stops the reading as at the end of the input, without the line
+    // begun.
+    void BeforeWaiting(std::function<bool()> hook) { beforeWaiting_ = std::move(hook); }
+
   private:
     void Take(Line& line, std::size_t count);
     bool Fill();
+    bool WaitForInput();
 
     int fd_;
     std::string buffer_;
     std::size_t start_ = 0;
     long long number_ = 0;
     QString error_;
+    std::function<bool()> beforeWaiting_;
+    bool stopped_ = false;
 };
 
 }  // namespace zkc::cli
