@@ -23,6 +23,7 @@
 #include "app/frm_time_zone.h"
 #include "app/frm_transits.h"
 #include "app/input_page.h"
+#include "app/page_frame.h"
 #include "app/report_text_box.h"
 #include "app/result_page.h"
 #include "app/seams.h"
@@ -42,7 +43,6 @@ namespace {
 constexpr int kClientWidth = 8415;
 constexpr int kClientHeight = 6060;
 constexpr int kBanner[] = {1717, 0, 4980, 435};
-constexpr int kMainFrame[] = {30, 525, 8350, 4650};
 constexpr int kIntroduction[] = {480, 960, 2025, 2835};
 constexpr int kInputPage[] = {2880, 240, 5050, 4275};
 constexpr int kBrandStrip[] = {30, 5200, 8350, 840};
@@ -205,8 +205,8 @@ void FrmMain::Arrange() {
 
     client_->setFixedSize(scale(kClientWidth), scale(kClientHeight));
     lblBanner_->setGeometry(Place(scale, kBanner));
-    fraMain_->setGeometry(Place(scale, kMainFrame));
-    fraResult_->setGeometry(Place(scale, kMainFrame));
+    fraMain_->setGeometry(Place(scale, kPageFrameTwips));
+    fraResult_->setGeometry(Place(scale, kPageFrameTwips));
     fraResult_->Arrange(scale);
     introduction_->setGeometry(Place(scale, kIntroduction));
     fraDOBDetails_->setGeometry(Place(scale, kInputPage));

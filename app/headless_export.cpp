@@ -1,8 +1,10 @@
 #include "app/headless_export.h"
 
+#include "app/page_frame.h"
 #include "app/reading_document.h"
 #include "app/report_text_box.h"
 #include "app/result_page.h"
+#include "app/twips.h"
 #include "documents/chart_file.h"
 #include "kota/kota_chakra.h"
 #include "places/page_zone.h"
@@ -35,6 +37,9 @@ int ExportChart(ExportKind kind, const QString& outputPath, const QString& chart
         bytes = ReadingPdf(charts, DocumentAuthor());
     } else {
         ResultPage page;
+        // The size the window gives it: the picture has no margin around it.
+        const auto [left, top, width, height] = kPageFrameTwips;
+        page.resize(TwipsScale()(left, top, width, height).size());
         RichTextReportSink sink(*page.RTBResult);
         zkc::Kota_Chakra(charts.BirthChart(), charts.OracleChart(), sink);
         bytes = ResultPagePng(page);

@@ -90,6 +90,19 @@ class TestHeadlessExport : public QObject {
         const QImage picture(png);
         QVERIFY(!picture.isNull());
         QVERIFY(picture.width() > 1000 && picture.width() % 2 == 0);
+        // The page fills the picture to its corners: no blank margin.
+        const QColor frameGreen = picture.pixelColor(picture.width() / 2, 4);
+        for (const QPoint corner : {QPoint(picture.width() - 6, 4), QPoint(4, picture.height() - 6),
+                                    QPoint(picture.width() - 6, picture.height() - 6)}) {
+            QVERIFY2(picture.pixelColor(corner) == frameGreen,
+                     qPrintable(QString("%1 at (%2, %3) of a %4 × %5 picture, expected %6")
+                                    .arg(picture.pixelColor(corner).name())
+                                    .arg(corner.x())
+                                    .arg(corner.y())
+                                    .arg(picture.width())
+                                    .arg(picture.height())
+                                    .arg(frameGreen.name())));
+        }
     }
 
     void failures_data() {
