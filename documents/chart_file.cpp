@@ -14,10 +14,12 @@ ChartFileError Unreadable(const QString& path, const QString& reason) {
             QString("cannot read %1: %2").arg(QFileInfo(path).fileName(), reason)};
 }
 
+// Refused as the command line refuses a document over the limit: the file
+// was there to read, it is just no chart.
 ChartFileError TooLarge(const QString& path) {
-    return Unreadable(
-        path,
-        QString("larger than %1 MB, so not a chart file").arg(kLargestChartDocumentBytes >> 20));
+    return {ChartFileError::Kind::Refused, QString("%1: larger than %2 MB, so not a chart file")
+                                               .arg(QFileInfo(path).fileName())
+                                               .arg(kLargestChartDocumentBytes >> 20)};
 }
 
 }  // namespace

@@ -151,7 +151,7 @@ class TestChartFilesWindow : public QObject {
         QTest::newRow("a page check")
             << ChartDocument({nameless, day}) << "bad.kota: birth: Please Enter Name";
         QTest::newRow("too large")
-            << QByteArray(1024 * 1024 + 1, ' ') << "cannot read bad.kota: larger than 1 MB";
+            << QByteArray(1024 * 1024 + 1, ' ') << "bad.kota: larger than 1 MB";
     }
     void refusedFilesChangeNothing() {
         QFETCH(QByteArray, content);

@@ -6,12 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "documents/chart_document.h"
 #include "documents/chart_file.h"
@@ -188,8 +187,12 @@ class TestChartFiles : public QObject {
         QVERIFY(big.open(QIODevice::WriteOnly));
         big.write(QByteArray(kLargestChartDocumentBytes + 1, ' '));
         big.close();
+        // Refused (status 2 of an export), as the command line refuses an
+        // input over the limit.
         QCOMPARE(reason(big.fileName()),
-                 QString("cannot read big.kota: larger than 1 MB, so not a chart file"));
+                 QString("refused: big.kota: larger than 1 MB, so not a chart file"));
+        QCOMPARE(reason("/dev/zero"),
+                 QString("refused: zero: larger than 1 MB, so not a chart file"));
     }
 
     // A write that fails half way (the file size limit of the process stops
@@ -243,7 +246,7 @@ class TestChartFiles : public QObject {
         const ssize_t n = read(reader, received, sizeof received);
         close(reader);
         QCOMPARE(QByteArray(received, static_cast<int>(std::max<ssize_t>(n, 0))), bytes);
-        struct stat after{};
+        struct stat after {};
         QVERIFY(stat(fifo.constData(), &after) == 0);
         QVERIFY2(S_ISFIFO(after.st_mode), "the named pipe was replaced by a plain file");
     }
