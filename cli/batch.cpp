@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -170,6 +172,18 @@ std::variant<int, QString> OpenInput(const QString& path) {
     return fd;
 }
 
+bool IsUtf8(std::string_view bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return true;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text =
+        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // A sequence cut off at the end waits for more; the line's end is more.
+    text += decoder.decode(QByteArrayView("\n"));
+    return !decoder.hasError();
+}
+
 QByteArray InputName(const QString& path) {
     return path == "-" ? QByteArray("standard input") : ForTerminal(path);
 }
@@ -280,6 +294,11 @@ int RunBatch(const QString& path, BatchOutput output, std::FILE* out, std::FILE*
         }
         std::variant<Pages, DocumentError> pages = DocumentError{};
         if (csvHeader) {
+            if (!IsUtf8(line->text)) {
+                // Read on, it would print a name with stand-ins for what was lost.
+                refuse(number, "not UTF-8 text (save the table as UTF-8)");
+                continue;
+            }
             if (!SplitRecord(lines, line->text, cells)) {
                 refuse(number, "a quote is left open");
                 continue;

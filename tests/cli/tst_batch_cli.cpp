@@ -88,7 +88,8 @@ class TestBatchCli : public QObject {
 
     // As spreadsheets and editors write files: a byte order mark before the
     // first line, a quoted cell across lines (one record, numbered by its
-    // first line, the lines after it keep theirs).
+    // first line, the lines after it keep theirs), a table saved in another
+    // encoding than UTF-8 (refused rather than read with stand-ins).
     void spreadsheetFiles() {
         const QByteArray bom = "\xEF\xBB\xBF";
         const QByteArray jsonLine =
@@ -105,12 +106,19 @@ class TestBatchCli : public QObject {
             Cli({"--batch", "-"}, bom + header +
                                       "\"Two\nLines\",1,26,1990,16,5,New Delhi,7,15,"
                                       "2026,12,0,Madrid\n"
-                                      "Ravi,1,1,2000,12,0,London,6,15,1980,10,30,Delhi\n");
+                                      "Ravi,1,1,2000,12,0,London,6,15,1980,10,30,Delhi\n"
+                                      "Jos\xE9,1,1,2000,12,0,London,6,15,1980,10,30,Delhi\n"
+                                      "Jos\xC3\xA9,1,1,2000,12,0,London,6,15,1980,10,30,Delhi\n"
+                                      "Cut,1,1,2000,12,0,London,6,15,1980,10,30,Delh\xC3\n");
         QCOMPARE(csv.exitCode, 2);
-        QCOMPARE(
-            Lines(csv.err),
-            QList<QByteArray>({"line 2: birth: Please Enter Name Without Control Characters"}));
-        QVERIFY2(Lines(csv.out).value(1).startsWith("4,Ravi,"), csv.out.constData());
+        QCOMPARE(Lines(csv.err),
+                 QList<QByteArray>({"line 2: birth: Please Enter Name Without Control Characters",
+                                    "line 5: not UTF-8 text (save the table as UTF-8)",
+                                    "line 7: not UTF-8 text (save the table as UTF-8)"}));
+        const QList<QByteArray> rows = Lines(csv.out);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[1].startsWith("4,Ravi,"), csv.out.constData());
+        QVERIFY2(rows[2].startsWith("6,Jos\xC3\xA9,"), csv.out.constData());
     }
 
     // What a refused row quotes back reaches a terminal with its control
