@@ -143,9 +143,9 @@ class TestZoneResolution : public QObject {
         }
         const auto calcutta = ResolveLocalTime("Asia/Calcutta", At(1942, 9, 15, 12, 0));
         QCOMPARE(std::get<ResolvedLocalTime>(calcutta).Offset.OffsetMinutes, 6 * 60 + 30);
-        for (const char* none : {"right/Asia/Kolkata", "posix/Asia/Kolkata", "posixrules",
-                                 "localtime", "Factory", "../zoneinfo/Asia/Kolkata",
-                                 "/etc/localtime", "Asia/Kolkata ", "zone.tab"}) {
+        for (const char* none :
+             {"right/Asia/Kolkata", "posix/Asia/Kolkata", "posixrules", "localtime", "Factory",
+              "../zoneinfo/Asia/Kolkata", "/etc/localtime", "Asia/Kolkata ", "zone.tab"}) {
             QVERIFY2(!IsKnownZone(none), none);
         }
     }
