@@ -7,8 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringDecoder>
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -29,6 +27,7 @@
 #include "documents/core_text.h"
 #include "documents/page_checks.h"
 #include "engine/chart_positions.h"
+#include "input/page_input.h"
 #include "places/page_zone.h"
 #include "transits/day_longitudes.h"
 #include "transits/kota_standing.h"
@@ -170,18 +169,6 @@ std::variant<int, QString> OpenInput(const QString& path) {
         return QString("it is a directory");
     }
     return fd;
-}
-
-bool IsUtf8(std::string_view bytes) {
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
-        return true;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text =
-        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    // A sequence cut off at the end waits for more; the line's end is more.
-    text += decoder.decode(QByteArrayView("\n"));
-    return !decoder.hasError();
 }
 
 QByteArray InputName(const QString& path) {

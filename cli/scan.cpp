@@ -58,7 +58,7 @@ void WriteRowStart(TextBuffer& w, const ScanRequest& request, const DayMoments& 
         w.Time(local);
         if (request.ShowsUtcOffset) {
             w.Put(',');
-            w.UtcOffset(moments.Clock().OffsetMinutesAt(utcMinutes));
+            w.Put(UtcOffsetText(moments.Clock().OffsetMinutesAt(utcMinutes)));
         }
     } else {
         w.Put("{\"date\":\"");
@@ -67,7 +67,7 @@ void WriteRowStart(TextBuffer& w, const ScanRequest& request, const DayMoments& 
         w.Time(local);
         if (request.ShowsUtcOffset) {
             w.Put("\",\"utcOffset\":\"");
-            w.UtcOffset(moments.Clock().OffsetMinutesAt(utcMinutes));
+            w.Put(UtcOffsetText(moments.Clock().OffsetMinutesAt(utcMinutes)));
         }
         w.Put("\",\"placements\":[");
     }

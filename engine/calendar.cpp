@@ -165,4 +165,12 @@ std::string MinuteText(const CalendarMoment& m, char between) {
     return std::string(text, static_cast<std::size_t>(n));
 }
 
+std::string UtcOffsetText(int minutesEast) {
+    const int magnitude = minutesEast < 0 ? -minutesEast : minutesEast;
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "%c%02d:%02d", minutesEast < 0 ? '-' : '+',
+                                magnitude / 60, magnitude % 60);
+    return std::string(text, static_cast<std::size_t>(n));
+}
+
 }  // namespace zkc

@@ -62,40 +62,54 @@ bool IsControl(char32_t c) {
     return c0 || c1 || embeddingOrOverride || isolate;
 }
 
-// Decodes UTF-8; bytes that are no UTF-8 count as control characters, since
-// nothing can tell what a terminal would make of them.
+// The code point that starts at text[i], and how many bytes it takes; none
+// where the bytes are no UTF-8 (a stray or cut-off byte, an overlong form,
+// a surrogate).
+struct CodePoint {
+    char32_t value;
+    std::size_t bytes;
+};
+std::optional<CodePoint> DecodeAt(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int extra = -1;  // continuation bytes after the lead byte
+    if (lead < 0x80) {
+        extra = 0;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+    }
+    if (extra < 0 || text.size() - i <= static_cast<std::size_t>(extra)) {
+        return std::nullopt;
+    }
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    const bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
+    if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+        return std::nullopt;
+    }
+    return CodePoint{c, static_cast<std::size_t>(extra) + 1};
+}
+
+// Bytes that are no UTF-8 count as control characters, since nothing can
+// tell what a terminal would make of them.
 TextFault FindTextFault(std::string_view text) {
     std::size_t units = 0;  // UTF-16 code units, as a text box counts
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = -1;  // continuation bytes after the lead byte
-        if (lead < 0x80) {
-            extra = 0;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-        }
-        if (extra < 0 || text.size() - i <= static_cast<std::size_t>(extra)) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<CodePoint> c = DecodeAt(text, i);
+        if (!c || IsControl(c->value)) {
             return TextFault::Control;
         }
-        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                return TextFault::Control;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        const bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
-        if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF || IsControl(c)) {
-            return TextFault::Control;
-        }
-        units += c >= 0x10000 ? 2 : 1;
-        i += static_cast<std::size_t>(extra) + 1;
+        units += c->value >= 0x10000 ? 2 : 1;
+        i += c->bytes;
     }
     return units > kMaxTextLength ? TextFault::TooLong : TextFault::None;
 }
@@ -197,6 +211,17 @@ std::int16_t To16(long v) {
 }
 
 }  // namespace
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<CodePoint> c = DecodeAt(text, i);
+        if (!c) {
+            return false;
+        }
+        i += c->bytes;
+    }
+    return true;
+}
 
 bool IsBlank(std::string_view text) {
     return Trim(text).empty();

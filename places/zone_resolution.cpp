@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "engine/calendar.h"
 #include "engine/month_names.h"
 
 namespace zkc::places {
@@ -152,11 +153,7 @@ QString TwiceNote(const QString& zoneId, const LocalTime& local,
 }
 
 QString FormatUtcOffset(int offsetMinutes) {
-    const int magnitude = std::abs(offsetMinutes);
-    return QString("%1%2:%3")
-        .arg(QChar(offsetMinutes < 0 ? u'-' : u'+'))
-        .arg(magnitude / 60, 2, 10, QLatin1Char('0'))
-        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(UtcOffsetText(offsetMinutes));
 }
 
 std::optional<int> ParseUtcOffset(const QString& text) {

@@ -35,15 +35,6 @@ class TextBuffer {
         TwoDigits(m.Minute);
     }
 
-    // ±HH:MM, minutes east of Greenwich.
-    void UtcOffset(int minutesEast) {
-        Put(minutesEast < 0 ? '-' : '+');
-        const int magnitude = minutesEast < 0 ? -minutesEast : minutesEast;
-        TwoDigits(magnitude / 60);
-        Put(':');
-        TwoDigits(magnitude % 60);
-    }
-
     std::string& Text() { return text_; }
     std::size_t Size() const { return text_.size(); }
 

@@ -31,6 +31,10 @@ struct CalendarMoment {
 // ' ' gives the form tables show.
 std::string MinuteText(const CalendarMoment& m, char between = 'T');
 
+// "+05:30", "-03:30": an offset from universal time in minutes east of
+// Greenwich, as ISO 8601 writes it.
+std::string UtcOffsetText(int minutesEast);
+
 // utHours and the longitude from the input. An explicit offset gives
 // UT = local time − offset. Otherwise the zone fields are magnitudes: the
 // offset points ahead of universal time for eastern places (longitude below

@@ -123,6 +123,9 @@ struct PageFields {
 // True when the text is empty after removing leading and trailing blanks.
 bool IsBlank(std::string_view text);
 
+// Whether the bytes are well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+
 // The whole number of a text: trimmed, an optional "+" or "-", then digits.
 // Magnitudes beyond a million are held at a million (they fail every range).
 std::optional<long> WholeNumber(std::string_view text);
